@@ -1,0 +1,136 @@
+#include "tonquirl.h"
+
+#include "commandlines.h"
+#include "id3tags.h"
+#include "progress.h"
+
+#include <QTimer>
+
+tonquirl::tonquirl(QWidget *parent)
+    : QDialog(parent), cycle(*this, fileCount, currentRow)
+{
+    setupUi(this);
+    // Qt 6 no longer gives dialogs the title bar's What's This button by itself.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+
+    QTimer::singleShot(0, this, SLOT(lametest()));
+    QTimer::singleShot(0, this, SLOT(ffmpegtest()));
+    QTimer::singleShot(0, this, SLOT(normtest()));
+
+    wavIDFormatLineEdit->setText(QStringLiteral("N-A-T"));
+
+    connect(flvOpenButton, SIGNAL(clicked()), this, SLOT(flvOpen()));
+    connect(flvSaveButton, SIGNAL(clicked()), this, SLOT(flvSave()));
+    connect(flvConvertButton, SIGNAL(clicked()), this, SLOT(flvConvert()));
+    connect(normOpenButton, SIGNAL(clicked()), this, SLOT(normOpen()));
+    connect(normConvertButton, SIGNAL(clicked()), this, SLOT(normConvert()));
+    connect(wavOpenButton, SIGNAL(clicked()), this, SLOT(wavOpen()));
+    connect(wavSaveButton, SIGNAL(clicked()), this, SLOT(wavSave()));
+    connect(wavConvertButton, SIGNAL(clicked()), this, SLOT(wavConvert()));
+    connect(mpOpenButton, SIGNAL(clicked()), this, SLOT(mpOpen()));
+    connect(mpSaveButton, SIGNAL(clicked()), this, SLOT(mpSave()));
+    connect(mpConvertButton, SIGNAL(clicked()), this, SLOT(mpConvert()));
+    connect(&flvProc, SIGNAL(readyReadStandardError()), this, SLOT(flvFortschritt()));
+    connect(&flvProc, SIGNAL(finished(int, QProcess::ExitStatus)), this,
+            SLOT(flvProcBeendet(int, QProcess::ExitStatus)));
+    connect(&normProc, SIGNAL(readyReadStandardError()), this, SLOT(normFortschritt()));
+    connect(&normProc, SIGNAL(finished(int, QProcess::ExitStatus)), this,
+            SLOT(normProcBeendet(int, QProcess::ExitStatus)));
+    connect(&wavProc, SIGNAL(readyReadStandardError()), this, SLOT(wavFortschritt()));
+    connect(&wavProc, SIGNAL(finished(int, QProcess::ExitStatus)), this,
+            SLOT(wavProcBeendet(int, QProcess::ExitStatus)));
+    connect(&mpProc, SIGNAL(readyReadStandardError()), this, SLOT(mpFortschritt()));
+    connect(&mpProc, SIGNAL(finished(int, QProcess::ExitStatus)), this,
+            SLOT(mpProcBeendet(int, QProcess::ExitStatus)));
+
+    describePages();
+}
+
+tonquirl::~tonquirl()
+{
+    // A tool still running is killed when its process object goes; its end
+    // must not reach a cycle that is already gone.
+    for (QProcess *process : {&flvProc, &normProc, &wavProc, &mpProc})
+        process->disconnect(this);
+}
+
+// What sets each page apart; everything else is the same batch cycle.
+void tonquirl::describePages()
+{
+    const auto bitRate = [this]() -> QString {
+        if (CDradioButton->isChecked())
+            return QStringLiteral("256");
+        if (MQradioButton->isChecked())
+            return QStringLiteral("192");
+        if (LQradioButton->isChecked())
+            return QStringLiteral("128");
+        return QString();
+    };
+    const auto percentOrNothing = [](const QString &chunk) { return percentInText(chunk); };
+
+    cycle.attach(tabWidget, {{
+        {Extract, &flvProc, flvTableWidget, flvOpenLineEdit, flvSaveLineEdit, flvOpenButton,
+         flvSaveButton, flvConvertButton, flvProgressBar, "flash-video (*.flv);;All Files(*.*)",
+         "Get Wave", "ffmpeg", ".wav", OutcomeRule::Extraction, CompletionWork::HandOverWavFiles,
+         QT_TR_NOOP("Erstellung der wav-Dateien abgeschlossen!"),
+         [](const RowFiles &files) { return extractArguments(files.input, files.output); },
+         [this](const QString &chunk) {
+             return playTimePercent(chunk, {flvDuration, flvDurationSeen});
+         },
+         &flvPercent},
+        {Normalize, &normProc, normTableWidget, normOpenLineEdit, nullptr, normOpenButton, nullptr,
+         normConvertButton, normProgressBar, "Wave-Audio (*.wav);;All Files(*.*)",
+         "Normalize Audio", "normalize-audio", nullptr, OutcomeRule::Crash, CompletionWork::None,
+         QT_TR_NOOP("Normalisierung abgeschlossen!"),
+         [](const RowFiles &files) { return normalizeArguments(files.input); },
+         percentOrNothing, &normPercent},
+        {Encode, &wavProc, wavTableWidget, wavOpenLineEdit, wavSaveLineEdit, wavOpenButton,
+         wavSaveButton, wavConvertButton, wavProgressBar, "Wave-Audio (*.wav);;All Files(*.*)",
+         "Convert", "lame", ".mp3", OutcomeRule::Crash, CompletionWork::None,
+         QT_TR_NOOP("Konvertierung beendet!"),
+         // read afresh for every row: a change during a batch applies from the next row on
+         [this, bitRate](const RowFiles &files) {
+             const QStringList tags = wavTagsCheckBox->isChecked()
+                                          ? id3Arguments(wavIDFormatLineEdit->text(), files.name)
+                                          : QStringList();
+             return encodeArguments(bitRate(), tags, files.input, files.output);
+         },
+         percentOrNothing, &wavPercent},
+        {Decode, &mpProc, mpTableWidget, mpOpenLineEdit, mpSaveLineEdit, mpOpenButton,
+         mpSaveButton, mpConvertButton, mpProgressBar, "mp3-Files (*.mp3);;All Files(*.*)",
+         "Back to Wave", "lame", ".wav", OutcomeRule::Crash, CompletionWork::FillProgressBar,
+         QT_TR_NOOP("Dekodierung abgeschlossen!"),
+         [](const RowFiles &files) { return decodeArguments(files.input, files.output); },
+         [](const QString &chunk) { return frameCounterPercent(chunk); }, &mpPercent},
+    }});
+}
+
+void tonquirl::flvConvert() { cycle.startOrStop(Extract); }
+void tonquirl::normConvert() { cycle.startOrStop(Normalize); }
+void tonquirl::wavConvert() { cycle.startOrStop(Encode); }
+void tonquirl::mpConvert() { cycle.startOrStop(Decode); }
+
+void tonquirl::flvFortschritt() { cycle.readProgress(Extract); }
+void tonquirl::normFortschritt() { cycle.readProgress(Normalize); }
+void tonquirl::wavFortschritt() { cycle.readProgress(Encode); }
+void tonquirl::mpFortschritt() { cycle.readProgress(Decode); }
+
+void tonquirl::flvProcBeendet(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    cycle.finish(Extract, exitCode, exitStatus);
+}
+
+void tonquirl::normProcBeendet(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    cycle.finish(Normalize, exitCode, exitStatus);
+}
+
+void tonquirl::wavProcBeendet(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    cycle.finish(Encode, exitCode, exitStatus);
+}
+
+void tonquirl::mpProcBeendet(int exitCode, QProcess::ExitStatus exitStatus)
+{
+    cycle.finish(Decode, exitCode, exitStatus);
+}

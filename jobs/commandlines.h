@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The argument lists handed to the tools, one file at a time. Each path is
+// one argument; nothing is quoted, since no shell sits in between.
+
+// lame, mp3 -> wav
+QStringList decodeArguments(const QString &input, const QString &output);
+
+// normalize-audio, in place
+QStringList normalizeArguments(const QString &input);
+
+// lame, wav -> mp3 at a constant bit rate ("256", "192", "128"; empty: no
+// preset) with the tag options of id3Arguments, or none
+QStringList encodeArguments(const QString &bitRate, const QStringList &tagArguments,
+                            const QString &input, const QString &output);
+
+// ffmpeg, the sound track of a video as 44100 Hz stereo
+QStringList extractArguments(const QString &input, const QString &output);
