@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+// Answers the next modal window (file chooser, message box) from inside its
+// own event loop: polls until one is shown and hands it to `answer`. Any
+// modal window after that one is closed and counted as unexpected, and a
+// window that stays open is closed after `patienceMs`: no test can hang on one.
+class ModalAnswer : public QObject
+{
+public:
+    explicit ModalAnswer(std::function<void(QWidget *)> answer, int patienceMs = 10000)
+        : answer(std::move(answer)), patienceMs(patienceMs)
+    {
+        timer.setInterval(5);
+        QObject::connect(&timer, &QTimer::timeout, this, [this] { poll(); });
+        timer.start();
+    }
+    // Answer every modal window alike, not only the first.
+    ModalAnswer &always() { answerAll = true; return *this; }
+    int answeredCount() const { return answered; }
+    int unexpectedCount() const { return unexpected; }
+
+private:
+    void poll()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible()) {
+            current = nullptr;
+            return;
+        }
+        if (modal != current) {
+            current = modal;
+            openFor = 0;
+            if (answered == 0 || answerAll) {
+                ++answered;
+                answer(modal);
+            } else {
+                ++unexpected;
+                qWarning("an unexpected modal window: %s", qPrintable(modal->windowTitle()));
+                close(modal);
+            }
+        } else if ((openFor += timer.interval()) > patienceMs) {
+            qWarning("a modal window stayed open: %s", qPrintable(modal->windowTitle()));
+            ++unexpected;
+            close(modal);
+        }
+    }
+    static void close(QWidget *modal)
+    {
+        if (auto *dialog = qobject_cast<QDialog *>(modal))
+            dialog->reject();
+        else
+            modal->close();
+    }
+
+    std::function<void(QWidget *)> answer;
+    int patienceMs;
+    QTimer timer;
+    QPointer<QWidget> current;
+    int openFor = 0;
+    int answered = 0;
+    int unexpected = 0;
+    bool answerAll = false;
+};
