@@ -82,3 +82,6 @@ private:
 // Sorts file names case-insensitively, descending: the Open step lists them
 // bottom-up, so the table reads ascending from the top.
 bool caseInsensitiveLessThan(const QString &s1, const QString &s2);
+
+// Sorts picked files by caseInsensitiveLessThan, as the Open step lists them.
+void sortForListing(QStringList &files);

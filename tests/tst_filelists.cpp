@@ -135,6 +135,21 @@ private slots:
         QCOMPARE(again.startFolder + '/', path());
     }
 
+    void sortingFollowsCaseInsensitiveOrder()
+    {
+        QVERIFY(caseInsensitiveLessThan("b", "A"));  // "less than" answers greater: descending
+        QVERIFY(!caseInsensitiveLessThan("A", "b"));
+        QVERIFY(!caseInsensitiveLessThan("a", "A"));
+
+        QStringList names{"b.wav", "A.wav", "c.WAV", "Zebra", "ärger", "_x", "10", "9", "Äpfel", "apfel2"};
+        QStringList reference = names;
+        std::sort(reference.begin(), reference.end(), caseInsensitiveLessThan);
+        sortForListing(names);
+        QCOMPARE(names, reference);
+        QCOMPARE(names.first(), QStringLiteral("ärger"));
+        QCOMPARE(names.last(), QStringLiteral("10"));  // by UTF-16 code units: digits before '_' and letters
+    }
+
     void singleFile()
     {
         const Page page = pageOf(*dialog, 3);
