@@ -1,0 +1,284 @@
+// What the tools are told and what is read back from them: text in, text out.
+#include "commandlines.h"
+#include "id3tags.h"
+#include "outcome.h"
+#include "progress.h"
+#include "rowpaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+using Percent = std::optional<int>;
+Q_DECLARE_METATYPE(Percent)
+Q_DECLARE_METATYPE(OutcomeRule)
+Q_DECLARE_METATYPE(QProcess::ExitStatus)
+
+class JobTextTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void tagFields_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QStringList>("expected");
+        const auto row = [](const char *pattern, const char *name, QStringList fields) {
+            fields << "--add-id3v2";
+            QTest::addRow("%s | %s", pattern, name) << QString::fromUtf8(pattern) << QString::fromUtf8(name) << fields;
+        };
+        row("N-A-T", "01-Artist-Title.wav", {"--tn", "01", "--ta", "Artist", "--tt", "Title"});
+        row("N - A - T", "01 - Artist - Title.wav", {"--tn", "01", "--ta", "Artist", "--tt", "Title"});
+        row("N-A-T", "01 - Artist - Title.wav", {"--tn", "01 ", "--ta", " Artist ", "--tt", " Title"});
+        row("N. A - T", "07. Artist - Title.wav", {"--tn", "07", "--ta", "Artist", "--tt", "Title"});
+        row("T-A-N", "Title-Artist-01.wav", {"--tt", "Title", "--ta", "Artist", "--tn", "01"});
+        row("A-T", "Artist-Title.wav", {"--ta", "Artist", "--tt", "Title"});
+        row("T", "Some Title.wav", {"--tt", "Some Title"});
+        row("", "01-Artist-Title.wav", {"--tt", "01-Artist-Title"});
+        row("n-a-t", "01-Artist-Title.wav", {"--tt", "01-Artist-Title"});
+        row("xN-A-T-N", "01-Artist-Title.wav", {"--tn", "01", "--ta", "Artist", "--tt", "Title"});
+        row("N_A_T-x", "01_Artist_Title.wav", {"--tn", "01", "--ta", "Artist", "--tt", "Title"});
+        row("N-N-T", "01-02-Title.wav", {"--tn", "01", "--tn", "02", "--tt", "Title"});
+        row("N-A-T", "01-Artist-Title-Live.wav", {"--tn", "01", "--ta", "Artist", "--tt", "Title-Live"});
+        row("N-A-T", "-Artist-Title.wav", {"--tn", "", "--ta", "Artist", "--tt", "Title"});
+        row("N-A-T", "01--Title.wav", {"--tn", "01", "--ta", "", "--tt", "Title"});
+        row("N-AT", "01-Artist.wav", {"--tn", "01", "--ta", "Artist", "--tt", ""});
+        row("NAT", "01-Artist-Title.wav", {"--tn", "01-Artist-Title", "--ta", "", "--tt", ""});
+        row("N-A", "01-Artist-Title.wav", {"--tn", "01", "--ta", "Artist-Title"});
+        row("N--A--T", "01--Artist--Title.wav", {"--tn", "01", "--ta", "Artist", "--tt", "Title"});
+        row("N--A-T", "a--b-c.wav", {"--tn", "a", "--ta", "b", "--tt", "c"});
+        // A separator missing from the name: the field before it runs to the end.
+        row("N-A-T", "Just a title.wav", {"--tn", "Just a title", "--ta", "", "--tt", ""});
+        row("N-A-T", "01-Artist.wav", {"--tn", "01", "--ta", "Artist", "--tt", ""});
+        row("NA-T", "01-Artist-Title.wav", {"--tn", "01-Artist-Title", "--ta", "", "--tt", ""});
+        row("N - A - T", "01-Artist-Title.wav", {"--tn", "01-Artist-Title", "--ta", "", "--tt", ""});
+        row("N-A_T", "01-Artist-Title.wav", {"--tn", "01", "--ta", "Artist-Title", "--tt", ""});
+        // Names as they come: no suffix, several dots, letters beyond ASCII.
+        row("N-A-T", "01-Artist-Title", {"--tn", "01", "--ta", "Artist", "--tt", "Title"});
+        row("A-T", "Band.Name-Live.At.Home.wav", {"--ta", "Band.Name", "--tt", "Live.At.Home"});
+        row("N-A-T", "03-Mötley Crüe-Ärger.wav", {"--tn", "03", "--ta", "Mötley Crüe", "--tt", "Ärger"});
+    }
+    void tagFields()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, fileName);
+        QFETCH(QStringList, expected);
+        QCOMPARE(id3Arguments(pattern, fileName), expected);
+    }
+
+    void percent_data()
+    {
+        QTest::addColumn<QString>("chunk");
+        QTest::addColumn<Percent>("expected");
+        QTest::newRow("37%") << "  37% done" << Percent(37);
+        QTest::newRow("first of two") << "12% ... 80%" << Percent(12);
+        QTest::newRow("100%") << "(100%)" << Percent(100);
+        QTest::newRow("digits, no sign") << "1234 56" << Percent();
+        QTest::newRow("above the bar") << "250%" << Percent(250);
+        QTest::newRow("four digits") << "1234%" << Percent(234);
+        QTest::newRow("no digits") << "--% done" << Percent();
+        QTest::newRow("empty") << "" << Percent();
+        QTest::newRow("lame") << "\r   100/116    (86%)|    0:00/    0:00|" << Percent(86);
+        QTest::newRow("normalize-audio") << " n.wav              --% done, ETA --:--:-- (batch   0% done)\r n.wav  1% done"
+                                         << Percent(0);
+    }
+    void percent()
+    {
+        QFETCH(QString, chunk);
+        QFETCH(Percent, expected);
+        QCOMPARE(percentInText(chunk), expected);
+    }
+
+    void frameCounter_data()
+    {
+        QTest::addColumn<QString>("chunk");
+        QTest::addColumn<Percent>("expected");
+        QTest::newRow("250/1000") << "Frame#   250/1000   256 kbps" << Percent(25);
+        QTest::newRow("1/3") << "Frame# 1/3 " << Percent(33);
+        QTest::newRow("total 0") << "Frame# 5/0 " << Percent();
+        QTest::newRow("no Frame") << "input:  a.mp3  (44.1 kHz, 2/2 channels)" << Percent();
+        QTest::newRow("no slash") << "Frame# 250 of 1000" << Percent();
+        QTest::newRow("folder slash first") << "Frame /audio/x.mp3 250/1000 " << Percent();
+        QTest::newRow("to the end") << "Frame 3/4" << Percent(75);
+        QTest::newRow("more than all") << "Frame 5/4 " << Percent();
+        QTest::newRow("garbage total") << "Frame 5/abc " << Percent();
+        QTest::newRow("huge") << "Frame 1e308/1e-308 " << Percent();
+        QTest::newRow("lame") << "\rFrame#     2/116    256 kbps  LMSR     \b\b\b\rFrame#     3/116" << Percent(1);
+    }
+    void frameCounter()
+    {
+        QFETCH(QString, chunk);
+        QFETCH(Percent, expected);
+        QCOMPARE(frameCounterPercent(chunk), expected);
+    }
+
+    void playTime_data()
+    {
+        QTest::addColumn<QStringList>("chunks");
+        QTest::addColumn<QList<Percent>>("expected");
+        QTest::addColumn<int>("duration");
+        QTest::newRow("duration, then time") << QStringList{"  Duration: 00:01:40.00, start: 0.0", "size= 1kB time=00:00:50.00 bitrate"}
+                                             << QList<Percent>{Percent(), Percent(50)} << 100;
+        QTest::newRow("both in one chunk") << QStringList{"Duration: 00:01:40.00, start\nsize= 1kB time=00:00:25.00"}
+                                           << QList<Percent>{Percent(25)} << 100;
+        QTest::newRow("stamp in the next chunk") << QStringList{"  Duration:", " 00:02:00.00, start: 0", "time=00:01:00.00"}
+                                                 << QList<Percent>{Percent(), Percent(), Percent(50)} << 120;
+        QTest::newRow("old seconds form") << QStringList{"Duration: 00:01:40.00,", "time=25.00 bitrate"}
+                                          << QList<Percent>{Percent(), Percent(25)} << 100;
+        QTest::newRow("no duration yet") << QStringList{"size= 1kB time=00:00:50.00"} << QList<Percent>{Percent()} << 0;
+        QTest::newRow("no time") << QStringList{"Duration: 00:00:10.00", "Stream #0:1: Audio"}
+                                 << QList<Percent>{Percent(), Percent()} << 10;
+        QTest::newRow("past the end") << QStringList{"Duration: 00:00:10.00", "time=00:00:30.00"}
+                                      << QList<Percent>{Percent(), Percent()} << 10;
+        QTest::newRow("hours") << QStringList{"Duration: 02:00:00.00", "time=01:30:00.00"}
+                               << QList<Percent>{Percent(), Percent(75)} << 7200;
+    }
+    void playTime()
+    {
+        QFETCH(QStringList, chunks);
+        QFETCH(QList<Percent>, expected);
+        QFETCH(int, duration);
+        int seconds = 0, seen = 0;
+        QList<Percent> got;
+        for (const QString &chunk : chunks)
+            got << playTimePercent(chunk, {seconds, seen});
+        QCOMPARE(got, expected);
+        QCOMPARE(seconds, duration);
+        QCOMPARE(seen, 0);
+    }
+
+    void durationKeptUntilANewOne()
+    {
+        int seconds = 200, seen = 0;  // from the previous file
+        QCOMPARE(playTimePercent("time=00:00:50.00", {seconds, seen}), Percent(25));
+        QCOMPARE(playTimePercent("Duration: N/A, start", {seconds, seen}), Percent());
+        QCOMPARE(seen, 1);  // still waiting for a time stamp
+        QCOMPARE(seconds, 200);
+    }
+
+    void encoderCommandLines_data()
+    {
+        QTest::addColumn<QString>("bitRate");
+        QTest::addColumn<QString>("pattern");  // empty: no tags
+        QTest::addColumn<QString>("openFolder");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("saveFolder");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("256, no tags") << "256" << "" << "/data/rec/" << "01-Artist-Title.wav" << "/data/mp3/"
+            << QStringList{"--preset", "cbr", "256", "/data/rec/01-Artist-Title.wav", "/data/mp3/01-Artist-Title.mp3"};
+        QTest::newRow("192, tags") << "192" << "N-A-T" << "/data/rec/" << "01-Artist-Title.wav" << "/data/mp3/"
+            << QStringList{"--preset", "cbr", "192", "--tn", "01", "--ta", "Artist", "--tt", "Title", "--add-id3v2",
+                           "/data/rec/01-Artist-Title.wav", "/data/mp3/01-Artist-Title.mp3"};
+        QTest::newRow("128, title") << "128" << "T" << "/data/rec/" << "live.set.wav" << "/data/rec/"
+            << QStringList{"--preset", "cbr", "128", "--tt", "live.set", "--add-id3v2", "/data/rec/live.set.wav",
+                           "/data/rec/live.set.mp3"};
+        QTest::newRow("no suffix") << "256" << "" << "/data/rec/" << "take1" << "/data/mp3/"
+            << QStringList{"--preset", "cbr", "256", "/data/rec/take1", "/data/mp3/take1.mp3"};
+        QTest::newRow("typed folder") << "256" << "" << "/data/rec/" << "a b.wav" << "/data/mp3"
+            << QStringList{"--preset", "cbr", "256", "/data/rec/a b.wav", "/data/mp3/a b.mp3"};
+        QTest::newRow("typed open folder") << "256" << "" << "/data/rec" << "a.wav" << "/data/mp3/"
+            << QStringList{"--preset", "cbr", "256", "/data/rec/a.wav", "/data/mp3/a.mp3"};
+        QTest::newRow("no output folder") << "128" << "" << "/data/rec/" << "a.wav" << ""
+            << QStringList{"--preset", "cbr", "128", "/data/rec/a.wav", "/data/rec/a.mp3"};
+    }
+    void encoderCommandLines()
+    {
+        QFETCH(QString, bitRate);
+        QFETCH(QString, pattern);
+        QFETCH(QString, openFolder);
+        QFETCH(QString, name);
+        QFETCH(QString, saveFolder);
+        QFETCH(QStringList, expected);
+        const QString input = joinFolder(openFolder, name);
+        const QStringList tags = pattern.isEmpty() ? QStringList() : id3Arguments(pattern, name);
+        QCOMPARE(encodeArguments(bitRate, tags, input, outputPath(saveFolder, input, ".mp3")), expected);
+    }
+
+    void otherCommandLines()
+    {
+        QCOMPARE(decodeArguments("/audio/a.b.mp3", outputPath("/out/", "/audio/a.b.mp3", ".wav")),
+                 QStringList({"--decode", "/audio/a.b.mp3", "/out/a.b.wav"}));
+        QCOMPARE(decodeArguments("/audio/a.mp3", outputPath("/out", "/audio/a.mp3", ".wav")),
+                 QStringList({"--decode", "/audio/a.mp3", "/out/a.wav"}));
+        QCOMPARE(extractArguments("/home/u/videos/clip.flv", outputPath("/home/u/out/", "/home/u/videos/clip.flv", ".wav")),
+                 QStringList({"-y", "-i", "/home/u/videos/clip.flv", "-vn", "-ar", "44100", "-ac", "2",
+                              "/home/u/out/clip.wav"}));
+        QCOMPARE(normalizeArguments("/data/rec/a b.wav"), QStringList({"/data/rec/a b.wav"}));
+        // A bare name that starts with a dash must not read as an option.
+        QCOMPARE(normalizeArguments("-x.wav"), QStringList({"./-x.wav"}));
+        QCOMPARE(decodeArguments("-a.mp3", "-a.wav"), QStringList({"--decode", "./-a.mp3", "./-a.wav"}));
+    }
+
+    void folders()
+    {
+        QCOMPARE(joinFolder("/data/", "a.wav"), QStringLiteral("/data/a.wav"));
+        QCOMPARE(joinFolder("/data", "a.wav"), QStringLiteral("/data/a.wav"));
+        QCOMPARE(joinFolder("", "a.wav"), QStringLiteral("a.wav"));
+        QCOMPARE(joinFolder("/", "a.wav"), QStringLiteral("/a.wav"));
+        QCOMPARE(outputFolder("", "/a.wav"), QStringLiteral("/"));
+        QCOMPARE(outputFolder("", "/data/rec/a.wav"), QStringLiteral("/data/rec/"));
+        QCOMPARE(outputFolder("", "a.wav"), QDir::currentPath() + '/');
+        QCOMPARE(outputFolder("out", "/data/a.wav"), QStringLiteral("out/"));
+    }
+
+    void sameFiles()
+    {
+        QTemporaryDir dir;
+        const QString real = dir.filePath("real");
+        QVERIFY(QDir().mkpath(real));
+        QVERIFY(QFile::link(real, dir.filePath("linked")));
+        QFile input(dir.filePath("real/x.mp3"));
+        QVERIFY(input.open(QIODevice::WriteOnly));
+        input.close();
+        QVERIFY(QFile::link(dir.filePath("real/x.mp3"), dir.filePath("real/link.mp3")));
+
+        const QString inputId = fileIdentity(dir.filePath("real/x.mp3"));
+        QCOMPARE(fileIdentity(dir.filePath("linked/x.mp3")), inputId);         // through a linked folder
+        QCOMPARE(fileIdentity(dir.filePath("real/link.mp3")), inputId);        // a link to the file
+        QCOMPARE(fileIdentity(dir.filePath("real/../real/./x.mp3")), inputId);  // not cleaned
+        QCOMPARE(fileIdentity(dir.filePath("linked/new.wav")), fileIdentity(dir.filePath("real/new.wav")));
+        QVERIFY(fileIdentity(dir.filePath("real/x.wav")) != inputId);
+        QCOMPARE(fileIdentity("/no/such/../place/a.wav"), QStringLiteral("/no/place/a.wav"));
+    }
+
+    void outcomes_data()
+    {
+        QTest::addColumn<OutcomeRule>("rule");
+        QTest::addColumn<QProcess::ExitStatus>("exitStatus");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("goesOn");
+        const auto crash = OutcomeRule::Crash, extraction = OutcomeRule::Extraction;
+        QTest::newRow("crash rule, done") << crash << QProcess::NormalExit << 0 << "OK." << true;
+        QTest::newRow("crash rule, failed") << crash << QProcess::NormalExit << 1 << "FAIL!" << true;
+        QTest::newRow("crash rule, stopped") << crash << QProcess::CrashExit << 0 << "STOP!" << false;
+        QTest::newRow("extraction, done") << extraction << QProcess::NormalExit << 0 << "OK." << true;
+        QTest::newRow("extraction, stopped") << extraction << QProcess::NormalExit << 255 << "STOP!" << false;
+        QTest::newRow("extraction, crashed") << extraction << QProcess::CrashExit << 0 << "FAIL!" << false;
+    }
+    void outcomes()
+    {
+        QFETCH(OutcomeRule, rule);
+        QFETCH(QProcess::ExitStatus, exitStatus);
+        QFETCH(int, exitCode);
+        QFETCH(QString, status);
+        QFETCH(bool, goesOn);
+        const RowOutcome outcome = outcomeOfExit(rule, exitCode, exitStatus);
+        QCOMPARE(outcome.status, status);
+        QCOMPARE(outcome.batchGoesOn, goesOn);
+    }
+
+    void rowsThatNeverRan()
+    {
+        QCOMPARE(outcomeOfFailedStart().status, QStringLiteral("FAIL!"));
+        QVERIFY(!outcomeOfFailedStart().batchGoesOn);
+        QCOMPARE(outcomeOfRefusedRow(OutcomeRule::Crash).status, QStringLiteral("FAIL!"));
+        QVERIFY(outcomeOfRefusedRow(OutcomeRule::Crash).batchGoesOn);
+        QVERIFY(!outcomeOfRefusedRow(OutcomeRule::Extraction).batchGoesOn);
+    }
+};
+
+QTEST_GUILESS_MAIN(JobTextTest)
+#include "tst_jobtext.moc"
