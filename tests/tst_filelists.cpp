@@ -1,6 +1,7 @@
 // Open and Save on every page, through the real file and folder choosers.
 #include "support/choosers.h"
 #include "support/dialogprobe.h"
+#include "support/pages.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -8,43 +9,6 @@
 #include <memory>
 
 namespace {
-
-struct Page {
-    QPushButton *openButton;
-    QTableWidget *table;
-    QLineEdit *openEdit;
-    QLineEdit *saveEdit;  // null on Normalize
-    QPushButton *saveButton;
-    QPushButton *startButton;
-    QProgressBar *bar;
-    QStringList filters;
-};
-
-Page pageOf(tonquirl &d, int index)
-{
-    switch (index) {
-    case 0:
-        return {d.flvOpenButton, d.flvTableWidget, d.flvOpenLineEdit, d.flvSaveLineEdit, d.flvSaveButton,
-                d.flvConvertButton, d.flvProgressBar, {"flash-video (*.flv)", "All Files(*.*)"}};
-    case 1:
-        return {d.normOpenButton, d.normTableWidget, d.normOpenLineEdit, nullptr, nullptr,
-                d.normConvertButton, d.normProgressBar, {"Wave-Audio (*.wav)", "All Files(*.*)"}};
-    case 2:
-        return {d.wavOpenButton, d.wavTableWidget, d.wavOpenLineEdit, d.wavSaveLineEdit, d.wavSaveButton,
-                d.wavConvertButton, d.wavProgressBar, {"Wave-Audio (*.wav)", "All Files(*.*)"}};
-    default:
-        return {d.mpOpenButton, d.mpTableWidget, d.mpOpenLineEdit, d.mpSaveLineEdit, d.mpSaveButton,
-                d.mpConvertButton, d.mpProgressBar, {"mp3-Files (*.mp3)", "All Files(*.*)"}};
-    }
-}
-
-QStringList column(QTableWidget *table, int col)
-{
-    QStringList texts;
-    for (int row = 0; row < table->rowCount(); ++row)
-        texts << (table->item(row, col) ? table->item(row, col)->text() : QStringLiteral("<none>"));
-    return texts;
-}
 
 void touch(const QString &path)
 {

@@ -68,3 +68,36 @@ private:
     int unexpected = 0;
     bool answerAll = false;
 };
+
+// Closes any modal window that stays open for `patienceMs`, for tests whose
+// own answers missed one: such a test fails on closedCount() instead of hanging.
+class ModalWatchdog : public QObject
+{
+public:
+    explicit ModalWatchdog(int patienceMs = 8000)
+    {
+        timer.setInterval(100);
+        QObject::connect(&timer, &QTimer::timeout, this, [this, patienceMs] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal != current) {
+                current = modal;
+                openFor = 0;
+            } else if (modal && (openFor += timer.interval()) > patienceMs) {
+                qWarning("closing a modal window nobody answered: %s", qPrintable(modal->windowTitle()));
+                ++closed;
+                if (auto *dialog = qobject_cast<QDialog *>(modal))
+                    dialog->reject();
+                else
+                    modal->close();
+            }
+        });
+        timer.start();
+    }
+    int closedCount() const { return closed; }
+
+private:
+    QTimer timer;
+    QPointer<QWidget> current;
+    int openFor = 0;
+    int closed = 0;
+};
