@@ -1,10 +1,8 @@
 // The four pages' batches through the real dialog, with stub tools on PATH.
-#include "support/choosers.h"
+#include "support/batches.h"
 #include "support/dialogprobe.h"
-#include "support/pages.h"
 #include "support/stubtools.h"
 
-#include <QMessageBox>
 #include <QTest>
 #include <memory>
 
@@ -52,44 +50,11 @@ class BatchCycleTest : public QObject
             write(in(name), script);
             names << name;
         }
-        ModalAnswer answer(pickFiles(in(), names));
-        QTest::mouseClick(pageOf(*dialog, index).openButton, Qt::LeftButton);
+        openFiles(*dialog, index, in(), names);
     }
 
-    // Clicks the start button, waits until the batch has ended; gives the boxes shown.
-    QStringList runBatch(int index)
-    {
-        const Page page = pageOf(*dialog, index);
-        QStringList boxes;
-        ModalAnswer answer(recordBoxes(&boxes));
-        answer.always();
-        dialog->tabWidget->setCurrentIndex(index);
-        QTest::mouseClick(page.startButton, Qt::LeftButton);
-        waitForEnd(page);
-        return boxes;
-    }
-    std::function<void(QWidget *)> recordBoxes(QStringList *boxes)
-    {
-        return [this, boxes](QWidget *modal) {
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            if (box && box->parentWidget() == dialog.get() && box->icon() == QMessageBox::Information)
-                *boxes << box->windowTitle() + ": " + box->text();
-            else
-                *boxes << QStringLiteral("unexpected window");
-            if (auto *d = qobject_cast<QDialog *>(modal))
-                d->accept();
-        };
-    }
-    static bool waitForEnd(const Page &page)
-    {
-        const bool ended = QTest::qWaitFor([&] {
-            return page.startButton->text() == page.startLabel && !page.startButton->isEnabled()
-                && !QApplication::activeModalWidget();
-        }, 15000);
-        if (!ended)
-            qWarning("the batch did not end");
-        return ended;
-    }
+    QStringList runBatch(int index) { return ::runBatch(*dialog, index); }
+
     QList<bool> tabsEnabled() const
     {
         QList<bool> enabled;
@@ -190,7 +155,7 @@ private slots:
         open(index, {{"a" + suffix, ""}, {"b" + suffix, onTerm + "sleep 20000\n"}, {"c" + suffix, ""}});
 
         QStringList boxes;
-        ModalAnswer answer(recordBoxes(&boxes));
+        ModalAnswer answer(recordBoxes(*dialog, &boxes));
         answer.always();
         dialog->tabWidget->setCurrentIndex(index);
         QTest::mouseClick(page.startButton, Qt::LeftButton);
@@ -243,7 +208,7 @@ private slots:
         open(2, {{"01-A-One.wav", "sleep 400\n"}, {"02-B-Two.wav", ""}, {"03-C-Three.wav", ""}});
         dialog->tabWidget->setCurrentIndex(2);
         QStringList boxes;
-        ModalAnswer answer(recordBoxes(&boxes));
+        ModalAnswer answer(recordBoxes(*dialog, &boxes));
         QTest::mouseClick(dialog->wavConvertButton, Qt::LeftButton);
         QTRY_COMPARE(stubs->callCount(), 1);
         dialog->LQradioButton->setChecked(true);

@@ -68,50 +68,45 @@ private slots:
         QCOMPARE(id3Arguments(pattern, fileName), expected);
     }
 
-    void percent_data()
+    void progressChunks_data()
     {
+        QTest::addColumn<bool>("frames");  // lame --decode's frame counter, else a percentage
         QTest::addColumn<QString>("chunk");
         QTest::addColumn<Percent>("expected");
-        QTest::newRow("37%") << "  37% done" << Percent(37);
-        QTest::newRow("first of two") << "12% ... 80%" << Percent(12);
-        QTest::newRow("100%") << "(100%)" << Percent(100);
-        QTest::newRow("digits, no sign") << "1234 56" << Percent();
-        QTest::newRow("above the bar") << "250%" << Percent(250);
-        QTest::newRow("four digits") << "1234%" << Percent(234);
-        QTest::newRow("no digits") << "--% done" << Percent();
-        QTest::newRow("empty") << "" << Percent();
-        QTest::newRow("lame") << "\r   100/116    (86%)|    0:00/    0:00|" << Percent(86);
-        QTest::newRow("normalize-audio") << " n.wav              --% done, ETA --:--:-- (batch   0% done)\r n.wav  1% done"
-                                         << Percent(0);
+        const auto percent = [](const char *tag, const char *chunk, Percent expected) {
+            QTest::newRow(tag) << false << QString(chunk) << expected;
+        };
+        const auto frames = [](const char *tag, const char *chunk, Percent expected) {
+            QTest::newRow(tag) << true << QString(chunk) << expected;
+        };
+        percent("37%", "  37% done", 37);
+        percent("first of two", "12% ... 80%", 12);
+        percent("100%", "(100%)", 100);
+        percent("digits, no sign", "1234 56", {});
+        percent("above the bar", "250%", 250);
+        percent("four digits", "1234%", 234);
+        percent("no digits", "--% done", {});
+        percent("empty", "", {});
+        percent("lame", "\r   100/116    (86%)|    0:00/    0:00|", 86);
+        percent("normalize-audio", " n.wav    --% done, ETA --:--:-- (batch   0% done)\r n.wav  1% done", 0);
+        frames("250/1000", "Frame#   250/1000   256 kbps", 25);
+        frames("1/3", "Frame# 1/3 ", 33);
+        frames("total 0", "Frame# 5/0 ", {});
+        frames("no Frame", "input:  a.mp3  (44.1 kHz, 2/2 channels)", {});
+        frames("no slash", "Frame# 250 of 1000", {});
+        frames("folder slash first", "Frame /audio/x.mp3 250/1000 ", {});
+        frames("to the end", "Frame 3/4", 75);
+        frames("more than all", "Frame 5/4 ", {});
+        frames("garbage total", "Frame 5/abc ", {});
+        frames("huge", "Frame 1e308/1e-308 ", {});
+        frames("lame --decode", "\rFrame#     2/116    256 kbps  LMSR     \b\b\b\rFrame#     3/116", 1);
     }
-    void percent()
+    void progressChunks()
     {
+        QFETCH(bool, frames);
         QFETCH(QString, chunk);
         QFETCH(Percent, expected);
-        QCOMPARE(percentInText(chunk), expected);
-    }
-
-    void frameCounter_data()
-    {
-        QTest::addColumn<QString>("chunk");
-        QTest::addColumn<Percent>("expected");
-        QTest::newRow("250/1000") << "Frame#   250/1000   256 kbps" << Percent(25);
-        QTest::newRow("1/3") << "Frame# 1/3 " << Percent(33);
-        QTest::newRow("total 0") << "Frame# 5/0 " << Percent();
-        QTest::newRow("no Frame") << "input:  a.mp3  (44.1 kHz, 2/2 channels)" << Percent();
-        QTest::newRow("no slash") << "Frame# 250 of 1000" << Percent();
-        QTest::newRow("folder slash first") << "Frame /audio/x.mp3 250/1000 " << Percent();
-        QTest::newRow("to the end") << "Frame 3/4" << Percent(75);
-        QTest::newRow("more than all") << "Frame 5/4 " << Percent();
-        QTest::newRow("garbage total") << "Frame 5/abc " << Percent();
-        QTest::newRow("huge") << "Frame 1e308/1e-308 " << Percent();
-        QTest::newRow("lame") << "\rFrame#     2/116    256 kbps  LMSR     \b\b\b\rFrame#     3/116" << Percent(1);
-    }
-    void frameCounter()
-    {
-        QFETCH(QString, chunk);
-        QFETCH(Percent, expected);
-        QCOMPARE(frameCounterPercent(chunk), expected);
+        QCOMPARE(frames ? frameCounterPercent(chunk) : percentInText(chunk), expected);
     }
 
     void playTime_data()

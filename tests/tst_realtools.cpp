@@ -1,14 +1,12 @@
 // End to end with the real lame, ffmpeg and normalize-audio: a short Flash
 // video goes through all four pages, checked with ffprobe at each step.
-#include "support/choosers.h"
+#include "support/batches.h"
 #include "support/dialogprobe.h"
-#include "support/pages.h"
 
 #include <QCryptographicHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -68,34 +66,9 @@ class RealToolsTest : public QObject
 
     QString path(const QString &name) const { return work.filePath(name); }
 
-    void open(int index, const QString &folder, const QStringList &names)
-    {
-        ModalAnswer answer(pickFiles(folder, names));
-        QTest::mouseClick(pageOf(*dialog, index).openButton, Qt::LeftButton);
-    }
-    // Runs the page's batch to its end; gives the boxes shown.
-    QStringList runBatch(int index)
-    {
-        const Page page = pageOf(*dialog, index);
-        QStringList boxes;
-        ModalAnswer answer([&boxes](QWidget *modal) {
-            if (auto *box = qobject_cast<QMessageBox *>(modal))
-                boxes << box->text();
-            static_cast<QDialog *>(modal)->accept();
-        });
-        answer.always();
-        dialog->tabWidget->setCurrentIndex(index);
-        QTest::mouseClick(page.startButton, Qt::LeftButton);
-        waitForEnd(page);
-        return boxes;
-    }
-    static bool waitForEnd(const Page &page)
-    {
-        return QTest::qWaitFor([&] {
-            return page.startButton->text() == page.startLabel && !page.startButton->isEnabled()
-                && !QApplication::activeModalWidget();
-        }, 120000);
-    }
+    void open(int index, const QString &folder, const QStringList &names) { openFiles(*dialog, index, folder, names); }
+    QStringList runBatch(int index) { return ::runBatch(*dialog, index, 120000); }
+
     // Starts the page's batch, presses Stop once the tool is at work on the
     // last row, and waits for the end.
     void stopMidway(int index)
@@ -107,7 +80,7 @@ class RealToolsTest : public QObject
         QCOMPARE(page.startButton->text(), QStringLiteral("Stop"));
         QTest::qWait(200);
         QTest::mouseClick(page.startButton, Qt::LeftButton);
-        QVERIFY(waitForEnd(page));
+        QVERIFY(waitForEnd(page, 120000));
     }
 
 private slots:
@@ -133,7 +106,7 @@ private slots:
     {
         open(0, path("videos"), {"01-Artist-Title.flv", second + ".flv"});
         dialog->flvSaveLineEdit->setText(path("wav/"));
-        QCOMPARE(runBatch(0), QStringList{"Erstellung der wav-Dateien abgeschlossen!"});
+        QCOMPARE(runBatch(0), QStringList{"tonquirl: Erstellung der wav-Dateien abgeschlossen!"});
         QCOMPARE(column(dialog->flvTableWidget, 1), QStringList({"OK.", "OK."}));
         for (const QString &name : {QStringLiteral("01-Artist-Title"), second}) {
             const Probe wav = probe(path("wav/" + name + ".wav"));
@@ -148,7 +121,7 @@ private slots:
     void normalizeTheHandedOverFiles()
     {
         const QByteArray before = hashOf(path("wav/01-Artist-Title.wav"));
-        QCOMPARE(runBatch(1), QStringList{"Normalisierung abgeschlossen!"});
+        QCOMPARE(runBatch(1), QStringList{"tonquirl: Normalisierung abgeschlossen!"});
         QCOMPARE(column(dialog->normTableWidget, 1), QStringList({"OK.", "OK."}));
         QVERIFY(hashOf(path("wav/01-Artist-Title.wav")) != before);  // louder now, in place
         const Probe wav = probe(path("wav/01-Artist-Title.wav"));
@@ -174,7 +147,7 @@ private slots:
         dialog->wavTagsCheckBox->setChecked(true);
         QCOMPARE(dialog->wavIDFormatLineEdit->text(), QStringLiteral("N-A-T"));
 
-        QCOMPARE(runBatch(2), QStringList{"Konvertierung beendet!"});
+        QCOMPARE(runBatch(2), QStringList{"tonquirl: Konvertierung beendet!"});
         QCOMPARE(column(dialog->wavTableWidget, 1), QStringList({"OK.", "OK."}));
         const Probe mp3 = probe(path("mp3-" + rate + "/01-Artist-Title.mp3"));
         QCOMPARE(mp3.bitRate, rate.toInt() * 1000);
@@ -192,7 +165,7 @@ private slots:
     {
         open(3, path("mp3-192"), {"01-Artist-Title.mp3", second + ".mp3"});
         dialog->mpSaveLineEdit->setText(path("decoded"));  // typed, without the final "/"
-        QCOMPARE(runBatch(3), QStringList{"Dekodierung abgeschlossen!"});
+        QCOMPARE(runBatch(3), QStringList{"tonquirl: Dekodierung abgeschlossen!"});
         QCOMPARE(column(dialog->mpTableWidget, 1), QStringList({"OK.", "OK."}));
         QCOMPARE(dialog->mpProgressBar->value(), 100);
         for (const QString &name : {QStringLiteral("01-Artist-Title"), second}) {

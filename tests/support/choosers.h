@@ -18,6 +18,19 @@ struct ChooserSeen {
     QString caption;
 };
 
+// The chooser behind a modal window, with what it showed noted in `seen`;
+// null (and the window closed) when the window is no chooser.
+inline QFileDialog *chooserShown(QWidget *modal, ChooserSeen *seen)
+{
+    auto *chooser = qobject_cast<QFileDialog *>(modal);
+    if (!chooser)
+        modal->close();
+    else if (seen)
+        *seen = {chooser->directory().absolutePath(), chooser->nameFilters(), chooser->fileMode(),
+                 chooser->windowTitle()};
+    return chooser;
+}
+
 // Picks `names` in `folder` in the next file chooser, the way a user selects
 // them in its list (names with quotes cannot be typed as a list); no names:
 // the user cancels.
@@ -25,14 +38,9 @@ inline std::function<void(QWidget *)> pickFiles(const QString &folder, const QSt
                                                ChooserSeen *seen = nullptr)
 {
     return [folder, names, seen](QWidget *modal) {
-        auto *chooser = qobject_cast<QFileDialog *>(modal);
-        if (!chooser) {
-            modal->close();
+        QFileDialog *chooser = chooserShown(modal, seen);
+        if (!chooser)
             return;
-        }
-        if (seen)
-            *seen = {chooser->directory().absolutePath(), chooser->nameFilters(), chooser->fileMode(),
-                     chooser->windowTitle()};
         if (names.isEmpty()) {
             chooser->reject();
             return;
@@ -59,14 +67,9 @@ inline std::function<void(QWidget *)> pickFiles(const QString &folder, const QSt
 inline std::function<void(QWidget *)> pickFolder(const QString &folder, ChooserSeen *seen = nullptr)
 {
     return [folder, seen](QWidget *modal) {
-        auto *chooser = qobject_cast<QFileDialog *>(modal);
-        if (!chooser) {
-            modal->close();
+        QFileDialog *chooser = chooserShown(modal, seen);
+        if (!chooser)
             return;
-        }
-        if (seen)
-            *seen = {chooser->directory().absolutePath(), chooser->nameFilters(), chooser->fileMode(),
-                     chooser->windowTitle()};
         if (folder.isEmpty()) {
             chooser->reject();
             return;
