@@ -74,8 +74,9 @@ void BatchCycle::runCurrentRow(const JobPage &page)
         setRunning(page, true);
         const RowFiles files = rowFiles(page, currentRow);
         if (page.outputSuffix) {
+            // The folder fields stay editable during a batch: check the row's own input as it is now.
             const QString target = fileIdentity(files.output);
-            if (protectedFiles.contains(target)) {
+            if (protectedFiles.contains(target) || target == fileIdentity(files.input)) {
                 if (recordOutcome(page, outcomeOfRefusedRow(page.outcomeRule)))
                     continue;
                 return;
