@@ -374,6 +374,23 @@ private slots:
             QCOMPARE(contents(in(name)), "input " + name.toUtf8() + "\n");
     }
 
+    void aFolderChangedMidBatchIsCheckedAgain()
+    {
+        open(2, {{"a.wav", "sleep 400\n"}, {"b.mp3", ""}});
+        dialog->wavSaveLineEdit->setText(out());
+        write(out("b.mp3"), "a result to keep\n");
+        QStringList boxes;
+        ModalAnswer answer(recordBoxes(*dialog, &boxes));
+        dialog->tabWidget->setCurrentIndex(2);
+        QTest::mouseClick(dialog->wavConvertButton, Qt::LeftButton);
+        QTRY_COMPARE(stubs->callCount(), 1);
+        dialog->wavOpenLineEdit->setText(out());  // row 1 would now read and write out/b.mp3
+        QVERIFY(waitForEnd(pageOf(*dialog, 2)));
+        QCOMPARE(column(dialog->wavTableWidget, 1), QStringList({"OK.", "FAIL!"}));
+        QCOMPARE(stubs->callCount(), 1);
+        QCOMPARE(contents(out("b.mp3")), QByteArray("a result to keep\n"));
+    }
+
     void aPageWithoutItsToolStaysOff()
     {
         dialog.reset();
