@@ -79,8 +79,8 @@ private:
     friend struct DialogProbe;  // the tests' look inside
 };
 
-// Sorts file names case-insensitively, descending: the Open step lists them
-// bottom-up, so the table reads ascending from the top.
+// Orders file names case-insensitively, and descending despite the name: the
+// Open step lists them bottom-up, so the table reads ascending from the top.
 bool caseInsensitiveLessThan(const QString &s1, const QString &s2);
 
 // Sorts picked files by caseInsensitiveLessThan, as the Open step lists them.

@@ -7,6 +7,15 @@
 #include <QWidget>
 #include <functional>
 
+// Closes a modal window as its Cancel or close button would.
+inline void closeModal(QWidget *modal)
+{
+    if (auto *dialog = qobject_cast<QDialog *>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
 // Answers the next modal window (file chooser, message box) from inside its
 // own event loop: polls until one is shown and hands it to `answer`. Any
 // modal window after that one is closed and counted as unexpected, and a
@@ -43,22 +52,14 @@ private:
             } else {
                 ++unexpected;
                 qWarning("an unexpected modal window: %s", qPrintable(modal->windowTitle()));
-                close(modal);
+                closeModal(modal);
             }
         } else if ((openFor += timer.interval()) > patienceMs) {
             qWarning("a modal window stayed open: %s", qPrintable(modal->windowTitle()));
             ++unexpected;
-            close(modal);
+            closeModal(modal);
         }
     }
-    static void close(QWidget *modal)
-    {
-        if (auto *dialog = qobject_cast<QDialog *>(modal))
-            dialog->reject();
-        else
-            modal->close();
-    }
-
     std::function<void(QWidget *)> answer;
     int patienceMs;
     QTimer timer;
@@ -85,10 +86,7 @@ public:
             } else if (modal && (openFor += timer.interval()) > patienceMs) {
                 qWarning("closing a modal window nobody answered: %s", qPrintable(modal->windowTitle()));
                 ++closed;
-                if (auto *dialog = qobject_cast<QDialog *>(modal))
-                    dialog->reject();
-                else
-                    modal->close();
+                closeModal(modal);
             }
         });
         timer.start();
