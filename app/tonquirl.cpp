@@ -1,9 +1,12 @@
 #include "tonquirl.h"
 
+#include "audiofiles.h"
 #include "commandlines.h"
 #include "id3tags.h"
+#include "outputfiles.h"
 #include "progress.h"
 
+#include <QApplication>
 #include <QTimer>
 
 tonquirl::tonquirl(QWidget *parent)
@@ -44,6 +47,9 @@ tonquirl::tonquirl(QWidget *parent)
             SLOT(mpProcBeendet(int, QProcess::ExitStatus)));
 
     describePages();
+    // The window closed, the session ended or the program was asked to
+    // quit: no tool may go on, and nothing half written may stay.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { cycle.abandon(); });
 }
 
 tonquirl::~tonquirl()
@@ -52,6 +58,7 @@ tonquirl::~tonquirl()
     // must not reach a cycle that is already gone.
     for (QProcess *process : {&flvProc, &normProc, &wavProc, &mpProc})
         process->disconnect(this);
+    cycle.abandon();
 }
 
 // What sets each page apart; everything else is the same batch cycle.
@@ -69,39 +76,52 @@ void tonquirl::describePages()
     const auto percentOrNothing = [](const QString &chunk) { return percentInText(chunk); };
 
     cycle.attach(tabWidget, {{
-        {Extract, &flvProc, flvTableWidget, flvOpenLineEdit, flvSaveLineEdit, flvOpenButton,
-         flvSaveButton, flvConvertButton, flvProgressBar, "flash-video (*.flv);;All Files(*.*)",
-         "Get Wave", "ffmpeg", ".wav", OutcomeRule::Extraction, CompletionWork::HandOverWavFiles,
-         QT_TR_NOOP("Erstellung der wav-Dateien abgeschlossen!"),
-         [](const RowFiles &files) { return extractArguments(files.input, files.output); },
-         [this](const QString &chunk) {
+        {.kind = Extract, .process = &flvProc, .table = flvTableWidget, .openEdit = flvOpenLineEdit,
+         .saveEdit = flvSaveLineEdit, .openButton = flvOpenButton, .saveButton = flvSaveButton,
+         .startButton = flvConvertButton, .progressBar = flvProgressBar,
+         .fileFilter = "flash-video (*.flv);;All Files(*.*)", .startLabel = "Get Wave", .program = "ffmpeg",
+         .outputSuffix = ".wav", .completionWork = CompletionWork::HandOverWavFiles,
+         .completionMessage = QT_TR_NOOP("Erstellung der wav-Dateien abgeschlossen!"),
+         .arguments = [](const RowFiles &files) { return extractArguments(files.input, files.output); },
+         .progress = [this](const QString &chunk) {
              return playTimePercent(chunk, {flvDuration, flvDurationSeen});
          },
-         &flvPercent},
-        {Normalize, &normProc, normTableWidget, normOpenLineEdit, nullptr, normOpenButton, nullptr,
-         normConvertButton, normProgressBar, "Wave-Audio (*.wav);;All Files(*.*)",
-         "Normalize Audio", "normalize-audio", nullptr, OutcomeRule::Crash, CompletionWork::None,
-         QT_TR_NOOP("Normalisierung abgeschlossen!"),
-         [](const RowFiles &files) { return normalizeArguments(files.input); },
-         percentOrNothing, &normPercent},
-        {Encode, &wavProc, wavTableWidget, wavOpenLineEdit, wavSaveLineEdit, wavOpenButton,
-         wavSaveButton, wavConvertButton, wavProgressBar, "Wave-Audio (*.wav);;All Files(*.*)",
-         "Convert", "lame", ".mp3", OutcomeRule::Crash, CompletionWork::None,
-         QT_TR_NOOP("Konvertierung beendet!"),
+         .lastPercent = &flvPercent, .outputHoldsAudio = isWaveWithAudio},
+        {.kind = Normalize, .process = &normProc, .table = normTableWidget, .openEdit = normOpenLineEdit,
+         .openButton = normOpenButton, .startButton = normConvertButton, .progressBar = normProgressBar,
+         .fileFilter = "Wave-Audio (*.wav);;All Files(*.*)", .startLabel = "Normalize Audio",
+         .program = "normalize-audio",
+         .completionMessage = QT_TR_NOOP("Normalisierung abgeschlossen!"),
+         .arguments = [](const RowFiles &files) { return normalizeArguments(files.input); },
+         .progress = percentOrNothing, .lastPercent = &normPercent,
+         // "normalize-audio: error reading x.wav", and still exit code 0
+         .failureText = ": error ", .toolTemporaries = normalizeTemporaries},
+        {.kind = Encode, .process = &wavProc, .table = wavTableWidget, .openEdit = wavOpenLineEdit,
+         .saveEdit = wavSaveLineEdit, .openButton = wavOpenButton, .saveButton = wavSaveButton,
+         .startButton = wavConvertButton, .progressBar = wavProgressBar,
+         .fileFilter = "Wave-Audio (*.wav);;All Files(*.*)", .startLabel = "Convert", .program = "lame",
+         .outputSuffix = ".mp3", .completionMessage = QT_TR_NOOP("Konvertierung beendet!"),
          // read afresh for every row: a change during a batch applies from the next row on
-         [this, bitRate](const RowFiles &files) {
+         .arguments = [this, bitRate](const RowFiles &files) {
              const QStringList tags = wavTagsCheckBox->isChecked()
                                           ? id3Arguments(wavIDFormatLineEdit->text(), files.name)
                                           : QStringList();
              return encodeArguments(bitRate(), tags, files.input, files.output);
          },
-         percentOrNothing, &wavPercent},
-        {Decode, &mpProc, mpTableWidget, mpOpenLineEdit, mpSaveLineEdit, mpOpenButton,
-         mpSaveButton, mpConvertButton, mpProgressBar, "mp3-Files (*.mp3);;All Files(*.*)",
-         "Back to Wave", "lame", ".wav", OutcomeRule::Crash, CompletionWork::FillProgressBar,
-         QT_TR_NOOP("Dekodierung abgeschlossen!"),
-         [](const RowFiles &files) { return decodeArguments(files.input, files.output); },
-         [](const QString &chunk) { return frameCounterPercent(chunk); }, &mpPercent},
+         .progress = percentOrNothing, .lastPercent = &wavPercent,
+         // lame takes any other bytes for raw samples, silently
+         .acceptsInput = lameCanEncode, .outputHoldsAudio = isMp3WithAudio},
+        {.kind = Decode, .process = &mpProc, .table = mpTableWidget, .openEdit = mpOpenLineEdit,
+         .saveEdit = mpSaveLineEdit, .openButton = mpOpenButton, .saveButton = mpSaveButton,
+         .startButton = mpConvertButton, .progressBar = mpProgressBar,
+         .fileFilter = "mp3-Files (*.mp3);;All Files(*.*)", .startLabel = "Back to Wave", .program = "lame",
+         .outputSuffix = ".wav", .completionWork = CompletionWork::FillProgressBar,
+         .completionMessage = QT_TR_NOOP("Dekodierung abgeschlossen!"),
+         .arguments = [](const RowFiles &files) { return decodeArguments(files.input, files.output); },
+         .progress = [](const QString &chunk) { return frameCounterPercent(chunk); },
+         .lastPercent = &mpPercent,
+         // a damaged MP3 decodes into an empty WAV, with exit code 0
+         .outputHoldsAudio = isWaveWithAudio},
     }});
 }
 

@@ -1,10 +1,15 @@
 #include "batchcycle.h"
 
+#include "audiofiles.h"
 #include "jobtable.h"
+#include "outcome.h"
+#include "outputfiles.h"
 #include "rowpaths.h"
+#include "toolenvironment.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -12,20 +17,51 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
 
 namespace {
+
 const QString stopLabel = QStringLiteral("Stop");
+constexpr int stopGraceMs = 3000;
+
+// The kernel ends the tool when the program dies, even by SIGKILL, which
+// leaves no chance to end it in an orderly way.
+void endWithTheProgram(QProcess *process)
+{
+    const pid_t program = getpid();
+    process->setChildProcessModifier([program] {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != program)  // the program died before the line above
+            _exit(127);
+    });
 }
+
+} // namespace
 
 BatchCycle::BatchCycle(QDialog &dialog, int &fileCount, int &currentRow)
     : dialog(dialog), fileCount(fileCount), currentRow(currentRow)
 {
+    stopDeadline.setSingleShot(true);
+    stopDeadline.setInterval(stopGraceMs);
+    stopDeadline.callOnTimeout([this] {
+        if (runningPage)
+            runningPage->process->kill();
+    });
+}
+
+BatchCycle::~BatchCycle()
+{
+    abandon();
 }
 
 void BatchCycle::attach(QTabWidget *tabWidget, std::array<JobPage, 4> jobPages)
 {
     tabs = tabWidget;
     pages = std::move(jobPages);
+    for (const JobPage &page : pages)
+        endWithTheProgram(page.process);
 }
 
 void BatchCycle::keepTabDisabled(int tab)
@@ -36,10 +72,9 @@ void BatchCycle::keepTabDisabled(int tab)
 void BatchCycle::startOrStop(JobKind kind)
 {
     const JobPage &page = pages[kind];
-    const QString text = page.startButton->text();
-    if (text == QLatin1String(page.startLabel))
+    if (state == State::Idle)
         startBatch(page);
-    else if (text == stopLabel)
+    else if (runningPage == &page)
         stop(page);
 }
 
@@ -59,10 +94,13 @@ void BatchCycle::startBatch(const JobPage &page)
 
 void BatchCycle::stop(const JobPage &page)
 {
+    state = State::Stopping;
     page.process->terminate();
+    if (!stopDeadline.isActive())
+        stopDeadline.start();
     for (int row = 0; row < fileCount; ++row) {
         if (!page.table->item(row, 1))
-            setStatus(page.table, row, QStringLiteral("N/A"));
+            setStatus(page.table, row, RowStatus::notRun);
     }
 }
 
@@ -72,35 +110,111 @@ void BatchCycle::runCurrentRow(const JobPage &page)
     for (;;) {
         fileCount = page.table->rowCount();
         setRunning(page, true);
-        const RowFiles files = rowFiles(page, currentRow);
-        if (page.outputSuffix) {
-            // The folder fields stay editable during a batch: check the row's own input as it is now.
-            const QString target = fileIdentity(files.output);
-            if (protectedFiles.contains(target) || target == fileIdentity(files.input)) {
-                if (recordOutcome(page, outcomeOfRefusedRow(page.outcomeRule)))
-                    continue;
-                return;
-            }
-            protectedFiles.insert(target);
-        }
-        page.process->start(QLatin1String(page.program), page.arguments(files), QIODevice::ReadWrite);
-        // A tool that cannot be started reports no end of its own.
-        if (page.process->waitForStarted() || !recordOutcome(page, outcomeOfFailedStart()))
+        if (!prepareRow(page)) {
+            if (recordOutcome(page, RowStatus::fail, true))
+                continue;
             return;
+        }
+        page.process->setProcessEnvironment(withUtf8CharacterType(QProcessEnvironment::systemEnvironment()));
+        RowFiles toolFiles = row.files;
+        toolFiles.output = row.temporaryOutput;
+        page.process->start(QLatin1String(page.program), page.arguments(toolFiles), QIODevice::ReadWrite);
+        // A tool that cannot be started reports no end of its own.
+        if (page.process->waitForStarted())
+            return;
+        removeLeftovers(page);
+        recordOutcome(page, RowStatus::fail, false);
+        return;
     }
+}
+
+// Checks the row before its tool runs and gives the tool a temporary output.
+// False: the row cannot run.
+bool BatchCycle::prepareRow(const JobPage &page)
+{
+    state = State::Running;
+    runningPage = &page;
+    row = RunningRow{rowFiles(page, currentRow), QString(), QSet<QString>(),
+                     FailureWatch(QString::fromLatin1(page.failureText))};
+    if (page.acceptsInput && !page.acceptsInput(row.files.input))
+        return false;
+    if (page.outputSuffix) {
+        // The folder fields stay editable during a batch: check the row's own input as it is now.
+        const QString target = fileIdentity(row.files.output);
+        if (protectedFiles.contains(target) || target == fileIdentity(row.files.input))
+            return false;
+        protectedFiles.insert(target);
+        row.temporaryOutput = reserveTemporaryOutput(row.files.output);
+        if (row.temporaryOutput.isEmpty())
+            return false;
+    }
+    if (page.toolTemporaries)
+        row.temporariesBefore = page.toolTemporaries(QFileInfo(row.files.input).absolutePath());
+    return true;
 }
 
 void BatchCycle::finish(JobKind kind, int exitCode, QProcess::ExitStatus exitStatus)
 {
     const JobPage &page = pages[kind];
-    if (recordOutcome(page, outcomeOfExit(page.outcomeRule, exitCode, exitStatus)))
+    if (runningPage != &page)
+        return;
+    stopDeadline.stop();
+    const bool stopRequested = state == State::Stopping;
+    const bool succeeded = toolSucceeded(exitStatus, exitCode, row.failure.failureReported()) && keepOutput(page);
+    if (!succeeded)
+        removeLeftovers(page);
+    if (recordOutcome(page, statusOfRun(succeeded, stopRequested), !stopRequested))
         runCurrentRow(page);
+}
+
+// Moves the output onto its final name when it holds audio. False: there is
+// no complete output, and the row failed.
+bool BatchCycle::keepOutput(const JobPage &page)
+{
+    if (row.temporaryOutput.isEmpty())
+        return true;  // the job works in place
+    if (page.outputHoldsAudio && !page.outputHoldsAudio(row.temporaryOutput))
+        return false;
+    if (!moveIntoPlace(row.temporaryOutput, row.files.output))
+        return false;
+    row.temporaryOutput.clear();
+    return true;
+}
+
+void BatchCycle::removeLeftovers(const JobPage &page)
+{
+    if (!row.temporaryOutput.isEmpty())
+        QFile::remove(row.temporaryOutput);
+    row.temporaryOutput.clear();
+    if (page.toolTemporaries) {
+        const QString folder = QFileInfo(row.files.input).absolutePath();
+        for (const QString &name : page.toolTemporaries(folder) - row.temporariesBefore)
+            QFile::remove(folder + QLatin1Char('/') + name);
+    }
+}
+
+void BatchCycle::abandon()
+{
+    if (!runningPage)
+        return;
+    stopDeadline.stop();
+    QProcess *process = runningPage->process;
+    {
+        const QSignalBlocker quiet(process);
+        process->kill();
+        process->waitForFinished(stopGraceMs);
+    }
+    removeLeftovers(*runningPage);
+    state = State::Idle;
+    runningPage = nullptr;
 }
 
 void BatchCycle::readProgress(JobKind kind)
 {
     const JobPage &page = pages[kind];
     const QString chunk = QString::fromLocal8Bit(page.process->readAllStandardError());
+    if (runningPage == &page)
+        row.failure.read(chunk);
     if (const std::optional<int> percent = page.progress(chunk)) {
         *page.lastPercent = *percent;
         if (*percent >= 0 && *percent <= 100)
@@ -109,11 +223,13 @@ void BatchCycle::readProgress(JobKind kind)
 }
 
 // Writes the row's status and says whether the next row is to be started.
-bool BatchCycle::recordOutcome(const JobPage &page, const RowOutcome &outcome)
+bool BatchCycle::recordOutcome(const JobPage &page, const QString &status, bool batchGoesOn)
 {
+    state = State::Idle;
+    runningPage = nullptr;
     setRunning(page, false);
-    setStatus(page.table, currentRow, outcome.status);
-    if (!outcome.batchGoesOn) {
+    setStatus(page.table, currentRow, status);
+    if (!batchGoesOn) {
         page.startButton->setEnabled(false);
         return false;
     }
@@ -146,10 +262,6 @@ void BatchCycle::complete(const JobPage &page)
     page.startButton->setEnabled(false);
     if (page.completionWork == CompletionWork::FillProgressBar)
         page.progressBar->setValue(100);
-    if (page.completionWork == CompletionWork::HandOverWavFiles) {
-        pages[Normalize].startButton->setEnabled(true);
-        pages[Encode].startButton->setEnabled(true);
-    }
     currentRow = 0;
     QApplication::beep();
     QMessageBox::information(&dialog, QStringLiteral("tonquirl"),
@@ -157,19 +269,26 @@ void BatchCycle::complete(const JobPage &page)
                              QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-// The new WAV files go on to the Normalize and wav -> mp3 pages, listed from
-// the folder they were written to, ready to start.
+// The WAV files written go on to the Normalize and wav -> mp3 pages, listed
+// from the folder they were written to, ready to start. A file that failed
+// is not handed over; when none was written the pages keep what they had.
 void BatchCycle::handOverWavFiles(const JobPage &extraction)
 {
     QStringList names;
-    for (int row = 0; row < fileCount; ++row)
-        names << QFileInfo(rowFiles(extraction, row).input).completeBaseName() + QStringLiteral(".wav");
+    for (int row = 0; row < fileCount; ++row) {
+        const QTableWidgetItem *status = extraction.table->item(row, 1);
+        if (status && status->text() == RowStatus::ok)
+            names << QFileInfo(rowFiles(extraction, row).output).fileName();
+    }
+    if (names.isEmpty())
+        return;
     const QString folder = outputFolder(extraction.saveEdit->text(), rowFiles(extraction, 0).input);
 
-    listFiles(pages[Normalize].table, names);
-    listFiles(pages[Encode].table, names);
-    pages[Encode].openEdit->setText(folder);
-    pages[Normalize].openEdit->setText(folder);
+    for (JobKind kind : {Normalize, Encode}) {
+        listFiles(pages[kind].table, names);
+        pages[kind].openEdit->setText(folder);
+        pages[kind].startButton->setEnabled(true);
+    }
     pages[Encode].saveEdit->setText(folder);
 }
 

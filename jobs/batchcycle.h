@@ -1,10 +1,12 @@
 #pragma once
 
 #include "jobpage.h"
+#include "progress.h"
 
 #include <QProcess>
 #include <QSet>
 #include <QString>
+#include <QTimer>
 #include <array>
 
 class QDialog;
@@ -14,11 +16,16 @@ class QTabWidget;
 // at the table's first row or stops it, each finished tool run writes the
 // row's status and starts the next row, and the last row ends in the bell
 // and a message. Only one page runs at a time; the others are locked.
+//
+// A tool writes to a hidden temporary file that becomes the output only
+// when the run succeeded; whatever a failed, stopped or abandoned run wrote
+// is removed, and a file already under the output's name is left alone.
 class BatchCycle
 {
 public:
     // fileCount and currentRow belong to the dialog and are shared by the pages.
     BatchCycle(QDialog &dialog, int &fileCount, int &currentRow);
+    ~BatchCycle();
 
     void attach(QTabWidget *tabs, std::array<JobPage, 4> pages);
     const JobPage &page(JobKind kind) const { return pages[kind]; }
@@ -27,14 +34,31 @@ public:
     void readProgress(JobKind kind);
     void finish(JobKind kind, int exitCode, QProcess::ExitStatus exitStatus);
 
+    // Ends a running tool at once and removes what it wrote, without
+    // touching the page: the program or the window is going away.
+    void abandon();
+
     // A page whose tool is missing stays locked even when a batch ends.
     void keepTabDisabled(int tab);
 
 private:
+    enum class State { Idle, Running, Stopping };
+
+    // The row whose tool runs, and what it must not leave behind.
+    struct RunningRow {
+        RowFiles files;                   // the output under its final name
+        QString temporaryOutput;          // what the tool writes to
+        QSet<QString> temporariesBefore;  // the tool's own temporaries, before it ran
+        FailureWatch failure;
+    };
+
     void startBatch(const JobPage &page);
     void stop(const JobPage &page);
     void runCurrentRow(const JobPage &page);
-    bool recordOutcome(const JobPage &page, const RowOutcome &outcome);
+    bool prepareRow(const JobPage &page);
+    bool keepOutput(const JobPage &page);
+    void removeLeftovers(const JobPage &page);
+    bool recordOutcome(const JobPage &page, const QString &status, bool batchGoesOn);
     void setRunning(const JobPage &page, bool running);
     void complete(const JobPage &page);
     void handOverWavFiles(const JobPage &extraction);
@@ -48,4 +72,10 @@ private:
     QSet<int> tabsWithoutTool;
     // The inputs and the outputs so far of the running batch, which no row may overwrite.
     QSet<QString> protectedFiles;
+
+    State state = State::Idle;
+    const JobPage *runningPage = nullptr;
+    RunningRow row;
+    // A tool still running this long after "Stop" is killed.
+    QTimer stopDeadline;
 };

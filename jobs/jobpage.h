@@ -1,7 +1,6 @@
 #pragma once
 
-#include "outcome.h"
-
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -35,19 +34,24 @@ struct JobPage {
     QProcess *process;
     QTableWidget *table;
     QLineEdit *openEdit;
-    QLineEdit *saveEdit;       // null: the job changes its files in place
+    QLineEdit *saveEdit = nullptr;       // null: the job changes its files in place
     QPushButton *openButton;
-    QPushButton *saveButton;   // null on the same pages as saveEdit
+    QPushButton *saveButton = nullptr;   // null on the same pages as saveEdit
     QPushButton *startButton;
     QProgressBar *progressBar;
     const char *fileFilter;
     const char *startLabel;
     const char *program;
-    const char *outputSuffix;  // null: in place
-    OutcomeRule outcomeRule;
-    CompletionWork completionWork;
+    const char *outputSuffix = nullptr;  // null: in place
+    CompletionWork completionWork = CompletionWork::None;
     const char *completionMessage;
     std::function<QStringList(const RowFiles &)> arguments;
     std::function<std::optional<int>(const QString &)> progress;
     int *lastPercent;
+    // What the tool's exit code does not tell, where the page needs it:
+    bool (*acceptsInput)(const QString &path) = nullptr;      // checked before the tool runs
+    bool (*outputHoldsAudio)(const QString &path) = nullptr;  // checked after it ran
+    const char *failureText = nullptr;                        // admitted on standard error
+    // The temporary files the tool leaves in its file's folder when stopped.
+    QSet<QString> (*toolTemporaries)(const QString &folder) = nullptr;
 };

@@ -3,22 +3,20 @@
 #include <QProcess>
 #include <QString>
 
-// How a row's tool run is judged, and whether the batch goes on after it.
-enum class OutcomeRule {
-    Crash,       // lame, normalize-audio: only a crash (SIGTERM from "Stop") ends the batch
-    Extraction,  // ffmpeg: any failure ends the batch; SIGTERM makes it exit non-zero
-};
+// The statuses a row of a page's table can show.
+namespace RowStatus {
+inline const QString ok = QStringLiteral("OK.");
+inline const QString fail = QStringLiteral("FAIL!");
+inline const QString stop = QStringLiteral("STOP!");
+inline const QString notRun = QStringLiteral("N/A");  // not reached after "Stop"
+} // namespace RowStatus
 
-struct RowOutcome {
-    QString status;     // "OK.", "FAIL!" or "STOP!"
-    bool batchGoesOn;
-};
+// Whether a tool says it did its work: it ended normally with exit code 0
+// and did not admit a failure on its standard error. Its output must still
+// be checked: an exit code 0 alone is not enough.
+bool toolSucceeded(QProcess::ExitStatus exitStatus, int exitCode, bool failureReported);
 
-RowOutcome outcomeOfExit(OutcomeRule rule, int exitCode, QProcess::ExitStatus exitStatus);
-
-// A row that never ran: its tool could not be started. Ends the batch.
-RowOutcome outcomeOfFailedStart();
-
-// A row refused before it ran (it would overwrite an input or an earlier
-// result): a failed run of its job.
-RowOutcome outcomeOfRefusedRow(OutcomeRule rule);
+// A row's status once its tool has ended. After "Stop" a run that still
+// succeeded keeps its output and is "OK."; every other run is "STOP!".
+// Without "Stop" a run that did not succeed is "FAIL!", and the batch goes on.
+QString statusOfRun(bool succeeded, bool stopRequested);

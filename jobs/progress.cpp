@@ -64,10 +64,13 @@ std::optional<int> playTimePercent(const QString &chunk, PlayTimeState state)
     static const QRegularExpression timeStamp(QStringLiteral("..:..:..\\..."), anyCharacter);
     static const QRegularExpression playTime(QStringLiteral("time=..:..:..\\..."), anyCharacter);
 
-    if (chunk.contains(QLatin1String("Duration:")))
+    // The duration's stamp is the first one after "Duration:", not one of the
+    // header's earlier lines such as "creation_time   : 2020-01-01T12:34:56".
+    const qsizetype duration = chunk.indexOf(QLatin1String("Duration:"));
+    if (duration >= 0)
         state.durationSeen = 1;
     if (state.durationSeen == 1) {
-        const QRegularExpressionMatch stamp = timeStamp.match(chunk);
+        const QRegularExpressionMatch stamp = timeStamp.match(chunk, qMax<qsizetype>(duration, 0));
         if (stamp.hasMatch()) {
             state.durationSeen = 0;
             const double seconds = secondsOfTimeStamp(stamp.captured(0));
@@ -75,13 +78,23 @@ std::optional<int> playTimePercent(const QString &chunk, PlayTimeState state)
         }
     }
 
-    const qsizetype time = chunk.indexOf(QLatin1String("time"));
+    // "time=", so that "creation_time" in the header is not taken for it. The
+    // newer form is recognised by its full time stamp; older ffmpeg builds
+    // give seconds ("time=83.45").
+    const qsizetype time = chunk.indexOf(QLatin1String("time="));
     if (time < 0)
         return std::nullopt;
-    // The position is that of the first "time", as older ffmpeg builds put it
-    // first; the newer form is recognised by its full time stamp anywhere.
     const double elapsed = playTime.match(chunk).hasMatch()
                                ? secondsOfTimeStamp(chunk.mid(time + 5, 11))
                                : number(chunk.mid(time + 5, 5));
     return shareInPercent(elapsed, state.duration);
+}
+
+void FailureWatch::read(const QString &chunk)
+{
+    if (marker.isEmpty() || seen)
+        return;
+    const QString text = tail + chunk;
+    seen = text.contains(marker);
+    tail = text.right(marker.size() - 1);
 }

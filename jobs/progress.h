@@ -24,3 +24,19 @@ struct PlayTimeState {
 // ffmpeg: the play time "time=hh:mm:ss.xx" (or "time=83.45") against the
 // duration. Updates the state and gives a percentage in 0..100, or nothing.
 std::optional<int> playTimePercent(const QString &chunk, PlayTimeState state);
+
+// Watches a tool's standard error for the text by which it admits a failure
+// that its exit code hides (normalize-audio exits with 0 after "error
+// reading"). The text may arrive split over two chunks.
+class FailureWatch
+{
+public:
+    explicit FailureWatch(QString marker = QString()) : marker(std::move(marker)) {}
+    void read(const QString &chunk);
+    bool failureReported() const { return seen; }
+
+private:
+    QString marker;
+    QString tail;
+    bool seen = false;
+};

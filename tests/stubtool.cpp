@@ -1,15 +1,22 @@
 // Stands in for lame, ffmpeg and normalize-audio in the tests (it is linked
-// under those names). It appends its arguments as one JSON line to $STUB_LOG,
-// writes the output file the real tool would write, then follows the script
-// that its input file holds, one command a line:
+// under those names). It appends its arguments, and the signal it gets when
+// its parent dies, as one JSON line to $STUB_LOG, writes the output file the
+// real tool would write (a small WAV or MP3 by the output's suffix), then
+// follows the script that its input file holds, one command a line (other
+// lines, such as a WAV header around the script, are passed over):
 //   err TEXT        write TEXT to standard error (\n, \r, \t understood)
 //   sleep MS        wait MS milliseconds
 //   exit N          end with exit code N (the default is 0)
+//   crash           die of SIGSEGV
 //   term exit N     on SIGTERM end normally with code N, as ffmpeg does
 //                   (without it SIGTERM kills the stub, as it kills lame)
+//   term ignore     go on after SIGTERM
 //   nowrite         write no output file
+//   leave NAME      create the file NAME beside the input, as normalize-audio
+//                   creates its temporary file
 //   flood BYTES     write BYTES of progress lines to standard error at once
 #include <csignal>
+#include <sys/prctl.h>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -71,6 +78,27 @@ void writeAll(int fd, const std::string &text)
     }
 }
 
+// `samples` as a WAV file or as an MP3 frame, by the suffix of `path`.
+std::string audioNamed(const std::string &path, const std::string &samples)
+{
+    const auto le32 = [](size_t n) {
+        return std::string{char(n), char(n >> 8), char(n >> 16), char(n >> 24)};
+    };
+    std::string file;
+    if (path.size() >= 4 && path.compare(path.size() - 4, 4, ".mp3") == 0) {
+        file = "\xff\xfb\x90\x64";
+    } else {
+        file = "RIFF";
+        file += le32(36 + samples.size());
+        file += "WAVEfmt ";
+        file += le32(16);
+        file.append("\x01\x00\x02\x00\x44\xac\x00\x00\x10\xb1\x02\x00\x04\x00\x10\x00", 16);
+        file += "data";
+        file += le32(samples.size());
+    }
+    return file + samples;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -101,6 +129,8 @@ int main(int argc, char *argv[])
         if (line.rfind("term exit ", 0) == 0) {
             exitOnTerm = std::atoi(line.c_str() + 10);
             std::signal(SIGTERM, onTerm);
+        } else if (line == "term ignore") {
+            std::signal(SIGTERM, SIG_IGN);
         } else if (line == "nowrite") {
             writeOutput = false;
         }
@@ -110,13 +140,22 @@ int main(int argc, char *argv[])
     // line may stop the stub at once.
     if (const char *log = std::getenv("STUB_LOG")) {
         std::string line = "{\"tool\":" + json(tool) + ",\"argv\":[";
-        for (size_t i = 0; i < args.size(); ++i)
-            line += (i ? "," : "") + json(args[i]);
-        line += "]}\n";
+        for (size_t i = 0; i < args.size(); ++i) {
+            if (i)
+                line += ',';
+            line += json(args[i]);
+        }
+        int parentDeathSignal = 0;
+        prctl(PR_GET_PDEATHSIG, &parentDeathSignal);
+        line += "],\"pid\":";
+        line += std::to_string(getpid());
+        line += ",\"pdeathsig\":";
+        line += std::to_string(parentDeathSignal);
+        line += "}\n";
         std::ofstream(log, std::ios::app) << line << std::flush;
     }
     if (writeOutput)
-        std::ofstream(output, std::ios::binary) << "output of " << input << "\n";
+        std::ofstream(output, std::ios::binary) << audioNamed(output, "output of " + input + "\n");
 
     int exitCode = 0;
     for (const std::string &line : script) {
@@ -131,6 +170,12 @@ int main(int argc, char *argv[])
             std::this_thread::sleep_for(std::chrono::milliseconds(ms));
         } else if (command == "exit") {
             words >> exitCode;
+        } else if (command == "crash") {
+            std::signal(SIGSEGV, SIG_DFL);  // past any handler a sanitizer installed
+            std::raise(SIGSEGV);
+        } else if (command == "leave") {
+            const size_t slash = input.rfind('/');
+            std::ofstream(input.substr(0, slash == std::string::npos ? 0 : slash + 1) + line.substr(6));
         } else if (command == "flood") {
             long bytes = 0;
             words >> bytes;

@@ -1,9 +1,11 @@
 // What the tools are told and what is read back from them: text in, text out.
+#include "audiofiles.h"
 #include "commandlines.h"
 #include "id3tags.h"
-#include "outcome.h"
+#include "outputfiles.h"
 #include "progress.h"
 #include "rowpaths.h"
+#include "toolenvironment.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,8 +14,13 @@
 
 using Percent = std::optional<int>;
 Q_DECLARE_METATYPE(Percent)
-Q_DECLARE_METATYPE(OutcomeRule)
-Q_DECLARE_METATYPE(QProcess::ExitStatus)
+
+namespace {
+QByteArray le32(quint32 n)
+{
+    return QByteArray(1, char(n)) + char(n >> 8) + char(n >> 16) + char(n >> 24);
+}
+} // namespace
 
 class JobTextTest : public QObject
 {
@@ -129,6 +136,10 @@ private slots:
                                       << QList<Percent>{Percent(), Percent()} << 10;
         QTest::newRow("hours") << QStringList{"Duration: 02:00:00.00", "time=01:30:00.00"}
                                << QList<Percent>{Percent(), Percent(75)} << 7200;
+        QTest::newRow("creation time in the header")
+            << QStringList{"    creation_time   : 2020-01-01T12:34:56.000000Z\n  Duration: 00:01:40.00, start",
+                           "  creation_time : 2020-01-01T12:34:56.00 size= 1kB time=00:00:50.00"}
+            << QList<Percent>{Percent(), Percent(50)} << 100;
     }
     void playTime()
     {
@@ -238,40 +249,112 @@ private slots:
         QCOMPARE(fileIdentity("/no/such/../place/a.wav"), QStringLiteral("/no/place/a.wav"));
     }
 
-    void outcomes_data()
+    void audioFiles_data()
     {
-        QTest::addColumn<OutcomeRule>("rule");
-        QTest::addColumn<QProcess::ExitStatus>("exitStatus");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("status");
-        QTest::addColumn<bool>("goesOn");
-        const auto crash = OutcomeRule::Crash, extraction = OutcomeRule::Extraction;
-        QTest::newRow("crash rule, done") << crash << QProcess::NormalExit << 0 << "OK." << true;
-        QTest::newRow("crash rule, failed") << crash << QProcess::NormalExit << 1 << "FAIL!" << true;
-        QTest::newRow("crash rule, stopped") << crash << QProcess::CrashExit << 0 << "STOP!" << false;
-        QTest::newRow("extraction, done") << extraction << QProcess::NormalExit << 0 << "OK." << true;
-        QTest::newRow("extraction, stopped") << extraction << QProcess::NormalExit << 255 << "STOP!" << false;
-        QTest::newRow("extraction, crashed") << extraction << QProcess::CrashExit << 0 << "FAIL!" << false;
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("wave");  // isWaveWithAudio
+        QTest::addColumn<bool>("lame");  // lameCanEncode
+        QTest::addColumn<bool>("mp3");   // isMp3WithAudio
+        const QByteArray format = QByteArray("fmt ") + le32(16) + QByteArray(16, '\1');
+        const auto riff = [](const QByteArray &chunks) { return "RIFF" + le32(4 + chunks.size()) + "WAVE" + chunks; };
+        QTest::newRow("WAV") << riff(format + "data" + le32(4) + "abcd") << true << true << false;
+        QTest::newRow("WAV, a chunk before the data") << riff(format + "LIST" + le32(3) + QByteArray("xyz", 4) + "data" + le32(2) + "ab")
+                                                      << true << true << false;
+        QTest::newRow("WAV without samples") << riff(format + "data" + le32(0)) << false << false << false;
+        QTest::newRow("WAV cut off after its header") << riff(format + "data" + le32(4)) << false << false << false;
+        QTest::newRow("WAV without data") << riff(format) << false << false << false;
+        QTest::newRow("AIFF") << QByteArray("FORM\0\0\0\x20" "AIFFCOMM", 16) << false << true << false;
+        QTest::newRow("AIFF-C") << QByteArray("FORM\0\0\0\x20" "AIFCCOMM", 16) << false << true << false;
+        QTest::newRow("MP3") << QByteArray("\xff\xfb\x90\x64\0\0", 6) << false << false << true;
+        QTest::newRow("MP3 after an ID3 tag") << QByteArray("ID3\3\0\0\0\0\0\2xy\xff\xfb\x90\x64", 16)
+                                              << false << false << true;
+        QTest::newRow("ID3 tag alone") << QByteArray("ID3\3\0\0\0\0\0\2xy", 12) << false << false << false;
+        QTest::newRow("MP3, bad bit rate") << QByteArray("\xff\xfb\xf0\x64", 4) << false << false << false;
+        QTest::newRow("random bytes") << QByteArray("\x12\x9a\xfe\x00\x44garbage", 12) << false << false << false;
+        QTest::newRow("text") << QByteArray("hello\n") << false << false << false;
+        QTest::newRow("empty") << QByteArray() << false << false << false;
     }
-    void outcomes()
+    void audioFiles()
     {
-        QFETCH(OutcomeRule, rule);
-        QFETCH(QProcess::ExitStatus, exitStatus);
-        QFETCH(int, exitCode);
-        QFETCH(QString, status);
-        QFETCH(bool, goesOn);
-        const RowOutcome outcome = outcomeOfExit(rule, exitCode, exitStatus);
-        QCOMPARE(outcome.status, status);
-        QCOMPARE(outcome.batchGoesOn, goesOn);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, wave);
+        QFETCH(bool, lame);
+        QFETCH(bool, mp3);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("f"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        QCOMPARE(isWaveWithAudio(file.fileName()), wave);
+        QCOMPARE(lameCanEncode(file.fileName()), lame);
+        QCOMPARE(isMp3WithAudio(file.fileName()), mp3);
+        QVERIFY(!isWaveWithAudio(dir.filePath("missing")) && !lameCanEncode(dir.filePath("missing")));
     }
 
-    void rowsThatNeverRan()
+    void temporaryOutputs()
     {
-        QCOMPARE(outcomeOfFailedStart().status, QStringLiteral("FAIL!"));
-        QVERIFY(!outcomeOfFailedStart().batchGoesOn);
-        QCOMPARE(outcomeOfRefusedRow(OutcomeRule::Crash).status, QStringLiteral("FAIL!"));
-        QVERIFY(outcomeOfRefusedRow(OutcomeRule::Crash).batchGoesOn);
-        QVERIFY(!outcomeOfRefusedRow(OutcomeRule::Extraction).batchGoesOn);
+        QTemporaryDir dir;
+        const QString final = dir.filePath("song.wav");
+        const QString first = reserveTemporaryOutput(final);
+        const QString second = reserveTemporaryOutput(final);
+        QVERIFY(first != second);
+        for (const QString &path : {first, second}) {
+            const QFileInfo file(path);
+            QCOMPARE(file.absolutePath(), dir.path());  // a rename away from the final name
+            QVERIFY(file.isHidden());
+            QCOMPARE(file.suffix(), QStringLiteral("wav"));
+            QCOMPARE(file.size(), 0);
+        }
+        QVERIFY(reserveTemporaryOutput(dir.filePath("no-folder/song.wav")).isEmpty());
+
+        QFile earlier(final);
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") > 0);
+        earlier.close();
+        QFile done(first);
+        QVERIFY(done.open(QIODevice::WriteOnly) && done.write("new") > 0);
+        done.close();
+        QVERIFY(moveIntoPlace(first, final));
+        QVERIFY(!QFileInfo::exists(first));
+        QVERIFY(earlier.open(QIODevice::ReadOnly));
+        QCOMPARE(earlier.readAll(), QByteArray("new"));
+    }
+
+    void toolEnvironment_data()
+    {
+        QTest::addColumn<QStringList>("given");     // NAME=value
+        QTest::addColumn<QStringList>("expected");  // the locale variables the tool sees
+        QTest::newRow("UTF-8 already") << QStringList{"LANG=de_DE.UTF-8"} << QStringList{"LANG=de_DE.UTF-8"};
+        QTest::newRow("utf8 spelt short") << QStringList{"LC_ALL=en_US.utf8"} << QStringList{"LC_ALL=en_US.utf8"};
+        QTest::newRow("no locale") << QStringList() << QStringList{"LC_CTYPE=C.UTF-8"};
+        QTest::newRow("LANG=C") << QStringList{"LANG=C"} << QStringList{"LANG=C", "LC_CTYPE=C.UTF-8"};
+        QTest::newRow("LC_CTYPE=POSIX over a UTF-8 LANG") << QStringList{"LANG=de_DE.UTF-8", "LC_CTYPE=POSIX"}
+                                                          << QStringList{"LANG=de_DE.UTF-8", "LC_CTYPE=C.UTF-8"};
+        QTest::newRow("LC_ALL=C") << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C"}
+            << QStringList{"LANG=de_DE.UTF-8", "LC_COLLATE=C", "LC_CTYPE=C.UTF-8", "LC_MESSAGES=C",
+                           "LC_MONETARY=C", "LC_NUMERIC=C", "LC_TIME=C"};
+    }
+    void toolEnvironment()
+    {
+        QFETCH(QStringList, given);
+        QFETCH(QStringList, expected);
+        QProcessEnvironment environment;
+        environment.insert("PATH", "/usr/bin");
+        for (const QString &variable : given)
+            environment.insert(variable.section('=', 0, 0), variable.section('=', 1));
+        QStringList seen = withUtf8CharacterType(environment).toStringList();
+        seen.sort();
+        QCOMPARE(seen, expected << "PATH=/usr/bin");
+    }
+
+    void failureAdmittedOnStandardError()
+    {
+        FailureWatch watch(": error ");
+        for (const char *chunk : {" a.wav   37% done\r", "normalize-audio: err", "or reading a.wav\n", "Computing"})
+            watch.read(chunk);
+        QVERIFY(watch.failureReported());
+        FailureWatch quiet(": error ");
+        quiet.read(" error.wav   37% done: errors.wav");
+        QVERIFY(!quiet.failureReported());
     }
 };
 

@@ -4,13 +4,17 @@
 #include "support/dialogprobe.h"
 
 #include <QCryptographicHash>
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTest>
+#include <csignal>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -83,13 +87,26 @@ class RealToolsTest : public QObject
         QVERIFY(waitForEnd(page, 120000));
     }
 
+    // The files whose names start with "." or "_norm": what a tool left unfinished.
+    QStringList leftovers(const QString &folder) const
+    {
+        return QDir(path(folder)).entryList({".*", "_norm*"}, QDir::Files | QDir::Hidden);
+    }
+
+    void writeFile(const QString &name, const QByteArray &bytes)
+    {
+        QFile file(path(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
 private slots:
     void initTestCase()
     {
         for (const char *tool : {"lame", "ffmpeg", "ffprobe", "normalize-audio"})
             QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(), tool);
-        // lame turns tag text into ID3 text by the locale: a desktop session has a UTF-8 one.
-        qputenv("LC_ALL", "C.UTF-8");
+        // lame turns tag text into ID3 text by the locale: the tools get a UTF-8 one even when the program has none.
+        qputenv("LC_ALL", "C");
         QVERIFY(QDir(work.path()).mkpath("videos"));
         QVERIFY(QDir(work.path()).mkpath("wav"));
         QVERIFY(QDir(work.path()).mkpath("decoded"));
@@ -176,15 +193,54 @@ private slots:
         }
     }
 
+    // The tools exit with 0 on these; each row must still say "FAIL!", and
+    // a good file under the output's name must stay as it was.
+    void failuresTheToolsHide_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("output");  // a good earlier result of that name, or none
+        QTest::newRow("a damaged MP3 decoded") << 3 << "damaged.mp3" << "damaged.wav";
+        QTest::newRow("random bytes encoded") << 2 << "random.wav" << "random.mp3";
+        QTest::newRow("text normalized") << 1 << "text.wav" << "";
+        QTest::newRow("text as a video") << 0 << "text-clip.flv" << "text-clip.wav";
+    }
+    void failuresTheToolsHide()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, name);
+        QFETCH(QString, output);
+        QVERIFY(QDir(work.path()).mkpath("bad"));
+        QByteArray noise(200000, '\0');
+        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
+        writeFile("bad/" + name, name.startsWith("text") ? QByteArray("not audio\n") : noise);
+        if (!output.isEmpty())
+            QVERIFY(QFile::copy(path("mp3-192/01-Artist-Title.mp3"), path("bad/" + output)));
+        const QByteArray earlier = hashOf(path("bad/" + output));
+        open(index, path("bad"), {name});
+        if (pageOf(*dialog, index).saveEdit)
+            pageOf(*dialog, index).saveEdit->setText(path("bad/"));
+
+        runBatch(index);
+        QCOMPARE(column(pageOf(*dialog, index).table, 1), QStringList{"FAIL!"});
+        QCOMPARE(hashOf(path("bad/" + output)), earlier);
+        QCOMPARE(leftovers("bad"), QStringList());
+    }
+
     void stopARealEncoder()
     {
         run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=330:duration=300", "-ac", "2",
                        "-ar", "44100", path("wav/long.wav")});
         const QByteArray before = hashOf(path("wav/long.wav"));
         open(2, path("wav"), {"long.wav", "01-Artist-Title.wav"});
+        dialog->wavSaveLineEdit->setText(path("mp3-192/"));
+        QVERIFY(QFile::copy(path("mp3-192/01-Artist-Title.mp3"), path("mp3-192/long.mp3")));
+        const QByteArray earlier = hashOf(path("mp3-192/long.mp3"));
         stopMidway(2);
         QCOMPARE(column(dialog->wavTableWidget, 1), QStringList({"OK.", "STOP!"}));
         QCOMPARE(hashOf(path("wav/long.wav")), before);
+        QCOMPARE(hashOf(path("mp3-192/long.mp3")), earlier);
+        QCOMPARE(leftovers("mp3-192"), QStringList());
     }
 
     void stopARealExtraction()
@@ -193,12 +249,41 @@ private slots:
         run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=f=440:sample_rate=5512:duration=3600",
                        "-ac", "1", "-c:a", "pcm_u8", "-f", "flv", path("videos/long.flv")});
         const QByteArray before = hashOf(path("videos/long.flv"));
+        const QByteArray earlier = hashOf(path("wav/long.wav"));  // the WAV from the encoder's test
         open(0, path("videos"), {"long.flv"});
         dialog->flvSaveLineEdit->setText(path("wav/"));
         stopMidway(0);
         QCOMPARE(column(dialog->flvTableWidget, 1), QStringList({"STOP!"}));
         QCOMPARE(hashOf(path("videos/long.flv")), before);
-        QFile::remove(path("wav/long.wav"));
+        QCOMPARE(hashOf(path("wav/long.wav")), earlier);
+        QCOMPARE(leftovers("wav"), QStringList());
+    }
+
+    // Stop while normalize-audio writes its temporary copy: the WAV stays as
+    // it was, and the copy goes.
+    void stopARealNormalizer()
+    {
+        run("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i", "sine=frequency=330:duration=600", "-af",
+                       "volume=0.05", "-ac", "2", "-ar", "44100", path("wav/quiet.wav")});
+        const QByteArray before = hashOf(path("wav/quiet.wav"));
+        open(1, path("wav"), {"quiet.wav"});
+        dialog->tabWidget->setCurrentIndex(1);
+        QTest::mouseClick(dialog->normConvertButton, Qt::LeftButton);
+        // Held still the moment its copy appears, so that Stop meets it there.
+        QElapsedTimer waited;
+        waited.start();
+        while (leftovers("wav").isEmpty() && waited.elapsed() < 60000)
+            usleep(200);
+        QCOMPARE(leftovers("wav").size(), 1);
+        const qint64 normalizer = DialogProbe::process(*dialog, 1).processId();
+        kill(normalizer, SIGSTOP);
+        QTest::mouseClick(dialog->normConvertButton, Qt::LeftButton);
+        kill(normalizer, SIGCONT);
+        QVERIFY(waitForEnd(pageOf(*dialog, 1)));
+        QCOMPARE(column(dialog->normTableWidget, 1), QStringList({"STOP!"}));
+        QCOMPARE(hashOf(path("wav/quiet.wav")), before);
+        QCOMPARE(leftovers("wav"), QStringList());
+        QFile::remove(path("wav/quiet.wav"));
     }
 };
 

@@ -9,6 +9,11 @@ struct DialogProbe {
     static int &fileCount(tonquirl &dialog) { return dialog.fileCount; }
     static int &wavPercent(tonquirl &dialog) { return dialog.wavPercent; }
     static int &mpPercent(tonquirl &dialog) { return dialog.mpPercent; }
+    static QProcess &process(tonquirl &dialog, int page)
+    {
+        QProcess *processes[] = {&dialog.flvProc, &dialog.normProc, &dialog.wavProc, &dialog.mpProc};
+        return *processes[page];
+    }
 
     enum Tool { Lame = 0, Ffmpeg = 1, NormalizeAudio = 2 };
     static QString &toolPath(Tool tool) { return tonquirl::toolChecks[tool].path; }

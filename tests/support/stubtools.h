@@ -40,17 +40,25 @@ public:
 
     QString logPath() const { return bin.filePath(QStringLiteral("calls.jsonl")); }
 
-    // Each call's tool and arguments, oldest first.
-    QList<QPair<QString, QStringList>> calls() const
+    // Each call as logged: "tool", "argv", "pid", "pdeathsig"; oldest first.
+    QList<QJsonObject> records() const
     {
-        QList<QPair<QString, QStringList>> result;
+        QList<QJsonObject> result;
         QFile log(logPath());
         if (!log.open(QIODevice::ReadOnly))
             return result;
         for (const QByteArray &line : log.readAll().split('\n')) {
-            if (line.isEmpty())
-                continue;
-            const QJsonObject call = QJsonDocument::fromJson(line).object();
+            if (!line.isEmpty())
+                result.append(QJsonDocument::fromJson(line).object());
+        }
+        return result;
+    }
+
+    // Each call's tool and arguments, oldest first.
+    QList<QPair<QString, QStringList>> calls() const
+    {
+        QList<QPair<QString, QStringList>> result;
+        for (const QJsonObject &call : records()) {
             QStringList args;
             for (const QJsonValue &arg : call.value("argv").toArray())
                 args << arg.toString();

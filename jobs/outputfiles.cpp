@@ -1,0 +1,55 @@
+#include "outputfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+QString randomLetters(int count)
+{
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QString text;
+    for (int i = 0; i < count; ++i)
+        text += QLatin1Char(letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)]);
+    return text;
+}
+
+} // namespace
+
+QString reserveTemporaryOutput(const QString &finalPath)
+{
+    const QFileInfo final(finalPath);
+    const QString suffix = final.suffix().isEmpty() ? QString() : QLatin1Char('.') + final.suffix();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString path = final.dir().filePath(QStringLiteral(".tonquirl-") + randomLetters(6) + suffix);
+        // Created, never opened over an existing file; the mode follows the
+        // umask as the tool's own file would.
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return path;
+        }
+        if (errno != EEXIST)
+            return QString();
+    }
+    return QString();
+}
+
+bool moveIntoPlace(const QString &temporaryPath, const QString &finalPath)
+{
+    // rename() replaces the final file in one step: it is never missing or half written.
+    return std::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(finalPath).constData()) == 0;
+}
+
+QSet<QString> normalizeTemporaries(const QString &folder)
+{
+    const QStringList names = QDir(folder).entryList({QStringLiteral("_norm??????")},
+                                                     QDir::Files | QDir::Hidden | QDir::System);
+    return QSet<QString>(names.begin(), names.end());
+}
