@@ -2,18 +2,11 @@
 #include "tonquirl.h"
 
 #include "jobtable.h"
+#include "listingorder.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <algorithm>
-#include <utility>
-#include <vector>
-
-bool caseInsensitiveLessThan(const QString &s1, const QString &s2)
-{
-    return s1.toLower() > s2.toLower();
-}
 
 QStringList tonquirl::openDialog(QString initialDir, const char *Filter)
 {
@@ -21,19 +14,6 @@ QStringList tonquirl::openDialog(QString initialDir, const char *Filter)
                                                       initialDir, QString::fromUtf8(Filter));
     sortForListing(files);
     return files;
-}
-
-// The order of caseInsensitiveLessThan, with each name lowered once rather
-// than twice at every comparison: long lists come up at once.
-void sortForListing(QStringList &files)
-{
-    std::vector<std::pair<QString, QString>> keyed;
-    keyed.reserve(files.size());
-    for (const QString &file : std::as_const(files))
-        keyed.emplace_back(file.toLower(), file);
-    std::sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
-    for (qsizetype i = 0; i < files.size(); ++i)
-        files[i] = keyed[i].second;
 }
 
 QString tonquirl::saveDialog(QString initialDir)
@@ -50,25 +30,29 @@ void tonquirl::openFiles(const JobPage &page)
     const QString startFolder = page.openEdit->text();
     const QStringList paths = openDialog(startFolder.isEmpty() ? QDir::homePath() : startFolder,
                                          page.fileFilter);
-    if (paths.isEmpty())
-        return;
+    if (!paths.isEmpty())
+        listPicked(page, paths);
+}
 
+// Lists sorted paths of one folder on the page, as picked with Open: the
+// folder goes into the Open field, and into an empty Save field, so that
+// the output goes next to the input until the user chooses otherwise.
+void tonquirl::listPicked(const JobPage &page, const QStringList &paths)
+{
     const QString first = paths.first();
     const QString folder = first.left(first.size() - QFileInfo(first).fileName().size());
     page.openEdit->setText(folder);
     if (page.saveEdit && page.saveEdit->text().isEmpty())
         page.saveEdit->setText(folder);
 
-    // openDialog sorts descending; the table reads ascending from the top.
     QStringList names;
     names.reserve(paths.size());
-    for (auto path = paths.crbegin(); path != paths.crend(); ++path)
-        names << path->mid(folder.size());
+    for (const QString &path : paths)
+        names << path.mid(folder.size());
     listFiles(page.table, names);
 
     page.startButton->setEnabled(true);
     page.progressBar->setValue(0);
-    currentRow = 0;
 }
 
 void tonquirl::chooseOutputFolder(QLineEdit *folderEdit)

@@ -73,13 +73,13 @@ void tonquirl::describePages()
             return QStringLiteral("128");
         return QString();
     };
-    const auto percentOrNothing = [](const QString &chunk) { return percentInText(chunk); };
+    const char *waveFiles = "Wave-Audio (*.wav);;All Files(*.*)";
 
     cycle.attach(tabWidget, {{
         {.kind = Extract, .process = &flvProc, .table = flvTableWidget, .openEdit = flvOpenLineEdit,
          .saveEdit = flvSaveLineEdit, .openButton = flvOpenButton, .saveButton = flvSaveButton,
          .startButton = flvConvertButton, .progressBar = flvProgressBar,
-         .fileFilter = "flash-video (*.flv);;All Files(*.*)", .startLabel = "Get Wave", .program = "ffmpeg",
+         .fileFilter = "flash-video (*.flv);;All Files(*.*)", .program = Tool::ffmpeg,
          .outputSuffix = ".wav", .completionWork = CompletionWork::HandOverWavFiles,
          .completionMessage = QT_TR_NOOP("Erstellung der wav-Dateien abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return extractArguments(files.input, files.output); },
@@ -89,17 +89,16 @@ void tonquirl::describePages()
          .lastPercent = &flvPercent, .outputHoldsAudio = isWaveWithAudio},
         {.kind = Normalize, .process = &normProc, .table = normTableWidget, .openEdit = normOpenLineEdit,
          .openButton = normOpenButton, .startButton = normConvertButton, .progressBar = normProgressBar,
-         .fileFilter = "Wave-Audio (*.wav);;All Files(*.*)", .startLabel = "Normalize Audio",
-         .program = "normalize-audio",
+         .fileFilter = waveFiles, .program = Tool::normalizeAudio,
          .completionMessage = QT_TR_NOOP("Normalisierung abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return normalizeArguments(files.input); },
-         .progress = percentOrNothing, .lastPercent = &normPercent,
+         .progress = percentInText, .lastPercent = &normPercent,
          // "normalize-audio: error reading x.wav", and still exit code 0
          .failureText = ": error ", .toolTemporaries = normalizeTemporaries},
         {.kind = Encode, .process = &wavProc, .table = wavTableWidget, .openEdit = wavOpenLineEdit,
          .saveEdit = wavSaveLineEdit, .openButton = wavOpenButton, .saveButton = wavSaveButton,
          .startButton = wavConvertButton, .progressBar = wavProgressBar,
-         .fileFilter = "Wave-Audio (*.wav);;All Files(*.*)", .startLabel = "Convert", .program = "lame",
+         .fileFilter = waveFiles, .program = Tool::lame,
          .outputSuffix = ".mp3", .completionMessage = QT_TR_NOOP("Konvertierung beendet!"),
          // read afresh for every row: a change during a batch applies from the next row on
          .arguments = [this, bitRate](const RowFiles &files) {
@@ -108,18 +107,17 @@ void tonquirl::describePages()
                                           : QStringList();
              return encodeArguments(bitRate(), tags, files.input, files.output);
          },
-         .progress = percentOrNothing, .lastPercent = &wavPercent,
+         .progress = percentInText, .lastPercent = &wavPercent,
          // lame takes any other bytes for raw samples, silently
          .acceptsInput = lameCanEncode, .outputHoldsAudio = isMp3WithAudio},
         {.kind = Decode, .process = &mpProc, .table = mpTableWidget, .openEdit = mpOpenLineEdit,
          .saveEdit = mpSaveLineEdit, .openButton = mpOpenButton, .saveButton = mpSaveButton,
          .startButton = mpConvertButton, .progressBar = mpProgressBar,
-         .fileFilter = "mp3-Files (*.mp3);;All Files(*.*)", .startLabel = "Back to Wave", .program = "lame",
+         .fileFilter = "mp3-Files (*.mp3);;All Files(*.*)", .program = Tool::lame,
          .outputSuffix = ".wav", .completionWork = CompletionWork::FillProgressBar,
          .completionMessage = QT_TR_NOOP("Dekodierung abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return decodeArguments(files.input, files.output); },
-         .progress = [](const QString &chunk) { return frameCounterPercent(chunk); },
-         .lastPercent = &mpPercent,
+         .progress = frameCounterPercent, .lastPercent = &mpPercent,
          // a damaged MP3 decodes into an empty WAV, with exit code 0
          .outputHoldsAudio = isWaveWithAudio},
     }});
@@ -137,20 +135,20 @@ void tonquirl::mpFortschritt() { cycle.readProgress(Decode); }
 
 void tonquirl::flvProcBeendet(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    cycle.finish(Extract, exitCode, exitStatus);
+    cycle.toolEnded(Extract, exitCode, exitStatus);
 }
 
 void tonquirl::normProcBeendet(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    cycle.finish(Normalize, exitCode, exitStatus);
+    cycle.toolEnded(Normalize, exitCode, exitStatus);
 }
 
 void tonquirl::wavProcBeendet(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    cycle.finish(Encode, exitCode, exitStatus);
+    cycle.toolEnded(Encode, exitCode, exitStatus);
 }
 
 void tonquirl::mpProcBeendet(int exitCode, QProcess::ExitStatus exitStatus)
 {
-    cycle.finish(Decode, exitCode, exitStatus);
+    cycle.toolEnded(Decode, exitCode, exitStatus);
 }

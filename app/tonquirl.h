@@ -5,7 +5,6 @@
 #include "batchcycle.h"
 
 #include <QDialog>
-#include <QFont>
 #include <QProcess>
 #include <QStringList>
 
@@ -51,7 +50,6 @@ private:
     QProcess normProc;
     QProcess wavProc;
     QProcess mpProc;
-    QFont messageFont;
     int flvDuration = 0;
     int flvPercent = 0;
     int normPercent = 0;
@@ -74,14 +72,8 @@ private:
 
     void describePages();
     void openFiles(const JobPage &page);
+    void listPicked(const JobPage &page, const QStringList &paths);
     void chooseOutputFolder(QLineEdit *folderEdit);
 
     friend struct DialogProbe;  // the tests' look inside
 };
-
-// Orders file names case-insensitively, and descending despite the name: the
-// Open step lists them bottom-up, so the table reads ascending from the top.
-bool caseInsensitiveLessThan(const QString &s1, const QString &s2);
-
-// Sorts picked files by caseInsensitiveLessThan, as the Open step lists them.
-void sortForListing(QStringList &files);

@@ -1,19 +1,22 @@
 // At start-up: are the three tools installed where Debian puts them?
 #include "tonquirl.h"
 
+#include "commandlines.h"
+
 #include <QCoreApplication>
+#include <QFont>
 #include <QFileInfo>
 #include <QMessageBox>
 
 tonquirl::ToolCheck tonquirl::toolChecks[3] = {
-    {QStringLiteral("/usr/bin/lame"), -1,
+    {installedPath(Tool::lame), -1,
      QT_TR_NOOP("<b>Fehler: lame nicht gefunden!</b><br><br>tonquirl benötigt ffmpeg und lame.<br>"
                 "Bitte installieren Sie die Anwendungen.<br>Das Programm wird geschlossen.")},
-    {QStringLiteral("/usr/bin/ffmpeg"), Extract,
+    {installedPath(Tool::ffmpeg), Extract,
      QT_TR_NOOP("<b>Fehler: ffmpeg nicht gefunden!</b><br><br>tonquirl benötigt ffmpeg zum extrahieren<br>"
                 "der Audiospur aus Flash-Filmen.<br>Diese Funktion wird nicht zur Verfügung stehen.<br>"
                 "Bitte installieren Sie das Paket ffmpeg.")},
-    {QStringLiteral("/usr/bin/normalize-audio"), Normalize,
+    {installedPath(Tool::normalizeAudio), Normalize,
      QT_TR_NOOP("<b>Fehler: normalize-audio nicht gefunden!</b><br><br>tonquirl benötigt normalize-audio für die<br>"
                 "automatische Anpassung (normalisieren) der Lautstärke.<br>Diese Funktion wird nicht zur Verfügung stehen.<br>"
                 "Bitte installieren Sie das Paket normalize-audio.")},
@@ -32,10 +35,11 @@ void tonquirl::checkTool(const ToolCheck &check)
         tabWidget->setTabEnabled(check.pageWithoutTool, false);
         cycle.keepTabDisabled(check.pageWithoutTool);
     }
-    messageFont.setPointSize(12);
     QMessageBox box(QMessageBox::Critical, QStringLiteral("tonquirl"), tr(check.message),
                     QMessageBox::Ok);
-    box.setFont(messageFont);
+    QFont font;
+    font.setPointSize(12);
+    box.setFont(font);
     box.exec();
     if (check.pageWithoutTool < 0)
         QCoreApplication::exit(2);

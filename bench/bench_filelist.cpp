@@ -1,7 +1,8 @@
 // Filling a page's table from 10,000 picked names: the sort and the listing
-// that follow the file chooser.
-#include "jobtable.h"
-#include "tonquirl.h"
+// that follow the file chooser, as the program's Open step does them.
+#include "../tests/support/testkit.h"
+
+#include "listingorder.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,6 +15,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    DialogProbe::pretendToolsInstalled();
     tonquirl dialog;
     dialog.show();
     QCoreApplication::processEvents();
@@ -30,15 +32,8 @@ int main(int argc, char *argv[])
         QElapsedTimer timer;
         timer.start();
         sortForListing(paths);
-        const double sorted = timer.nsecsElapsed() / 1e6;
-        QStringList names;
-        for (auto path = paths.crbegin(); path != paths.crend(); ++path)
-            names << path->mid(10);
-        const double named = timer.nsecsElapsed() / 1e6;
-        listFiles(dialog.wavTableWidget, names);
-        const double listed = timer.nsecsElapsed() / 1e6;
+        DialogProbe::listPicked(dialog, Encode, paths);
         QCoreApplication::processEvents();  // the table draws itself anew
-        std::printf("sort %.1f names %.1f list %.1f draw %.1f\n", sorted, named - sorted, listed - named, timer.nsecsElapsed() / 1e6 - listed);
         millis.push_back(timer.nsecsElapsed() / 1e6);
     }
     std::sort(millis.begin(), millis.end());

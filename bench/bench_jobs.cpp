@@ -1,16 +1,14 @@
-// The batch cycle's own cost, measured against a shell loop that runs the
-// same command lines one after the other:
-//   (a) 200 rows of a stub tool that exits at once: the overhead per file;
-//   (b) 10 WAV files of 20 s encoded by the real lame;
+// The batch cycle's cost, run on the program's own dialog:
+//   (a) 200 rows of a stub tool that exits at once, against QProcess alone
+//       running the same tool on the same files, and a shell loop doing so:
+//       what the cycle itself adds per file;
+//   (b) 10 WAV files of 20 s encoded by the real lame, against a shell loop;
 //   (c) the longest stall of the event loop while a tool floods its standard error.
-#include "../tests/support/choosers.h"
-#include "../tests/support/dialogprobe.h"
+// `bench_jobs a` runs (a) alone, for profiling.
+#include "../tests/support/testkit.h"
 
 #include <QElapsedTimer>
-#include <QMessageBox>
-#include <QProcess>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cstdio>
 
@@ -22,79 +20,62 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
-void write(const QString &path, const QByteArray &content)
+// Lists the files on the page as Open does and runs the batch to its end
+// under a real event loop, as the program runs (QTest's waiting sleeps
+// between rounds): milliseconds from the click to the completion box.
+double runBatch(tonquirl &dialog, JobKind kind, const QStringList &paths)
 {
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
-}
-
-// Opens `names` on the decode or encode page and runs the batch to its end:
-// milliseconds from the click to the completion box, and the command lines run.
-double runBatch(QPushButton *openButton, QPushButton *start, const QString &folder,
-                const QStringList &names)
-{
-    {
-        ModalAnswer answer(pickFiles(folder, names));
-        QTest::mouseClick(openButton, Qt::LeftButton);
-    }
-    // A real event loop, as the program runs: QTest's waiting sleeps between rounds.
+    DialogProbe::listPicked(dialog, kind, paths);
     QEventLoop loop;
     QElapsedTimer timer;
     double millis = -1;
-    ModalAnswer box([&](QWidget *modal) {
+    ModalAnswers box([&](QWidget *modal) {
         millis = timer.nsecsElapsed() / 1e6;
-        static_cast<QDialog *>(modal)->accept();
+        modal->close();
         loop.quit();
     });
-    QTimer::singleShot(600000, &loop, &QEventLoop::quit);
     timer.start();
-    start->click();
+    DialogProbe::page(dialog, kind).startButton->click();
     loop.exec();
-    if (millis < 0)
-        std::fprintf(stderr, "the batch did not complete\n");
     return millis;
 }
 
-// The same command lines, one after the other, from a shell.
-double runShellLoop(const QStringList &commandLines)
+// QProcess alone starting the tool on each argument list in turn, from the event loop.
+double runProcessesAlone(const QString &program, const QList<QStringList> &argumentLists)
 {
-    QTemporaryDir dir;
-    write(dir.filePath("loop.sh"), commandLines.join('\n').toUtf8() + '\n');
-    QProcess shell;
+    QProcess process;
+    QEventLoop loop;
+    qsizetype next = 0;
+    const auto startNext = [&] {
+        if (next == argumentLists.size())
+            loop.quit();
+        else
+            process.start(program, argumentLists[next++]);
+    };
+    QObject::connect(&process, &QProcess::finished, &loop, startNext);
     QElapsedTimer timer;
     timer.start();
-    shell.start("bash", {dir.filePath("loop.sh")});
-    shell.waitForFinished(-1);
+    startNext();
+    loop.exec();
     return timer.nsecsElapsed() / 1e6;
 }
 
-QString quoted(const QString &text)
+// The same command lines, one after the other, from a shell.
+double runShellLoop(const QString &program, const QList<QStringList> &argumentLists)
 {
-    return "'" + QString(text).replace("'", "'\\''") + "'";
-}
-
-QStringList decodeLines(const QString &in, const QString &out, const QStringList &names)
-{
-    QStringList lines;
-    for (const QString &name : names)
-        lines << "lame --decode " + quoted(in + name) + " " + quoted(out + QFileInfo(name).completeBaseName() + ".wav");
-    return lines;
-}
-
-QStringList encodeLines(const QString &in, const QString &out, const QStringList &names)
-{
-    QStringList lines;
-    for (const QString &name : names)
-        lines << "lame --preset cbr 256 " + quoted(in + name) + " " + quoted(out + QFileInfo(name).completeBaseName() + ".mp3");
-    return lines;
-}
-
-void compare(const char *what, int files, std::vector<double> dialogRuns, std::vector<double> shellRuns)
-{
-    const double dialog = median(dialogRuns), shell = median(shellRuns);
-    std::printf("%s: dialog %.1f ms, shell loop %.1f ms, ratio %.3f, %.2f ms added per file (medians of %zu)\n",
-                what, dialog, shell, dialog / shell, (dialog - shell) / files, dialogRuns.size());
+    QString script;
+    for (const QStringList &arguments : argumentLists) {
+        script += program;
+        for (const QString &argument : arguments)
+            script += " '" + QString(argument).replace("'", "'\\''") + "'";
+        script += '\n';
+    }
+    QProcess shell;
+    QElapsedTimer timer;
+    timer.start();
+    shell.start("bash", {"-c", script});
+    shell.waitForFinished(-1);
+    return timer.nsecsElapsed() / 1e6;
 }
 
 } // namespace
@@ -104,80 +85,80 @@ int main(int argc, char *argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir work;
-    QDir(work.path()).mkpath("in");
-    QDir(work.path()).mkpath("out");
     const QString in = work.filePath("in/"), out = work.filePath("out/");
-    const QByteArray realPath = qgetenv("PATH");
+    QDir().mkpath(in);
     DialogProbe::pretendToolsInstalled();
     tonquirl dialog;
     dialog.show();
+    StubTools stubs;
+    qunsetenv("STUB_LOG");
 
-    // (a) the stub first on PATH, exiting at once
-    QDir(work.path()).mkpath("stub");
-    QFile::link(QStringLiteral(STUBTOOL_PATH), work.filePath("stub/lame"));
-    qputenv("PATH", work.filePath("stub").toLocal8Bit() + ':' + realPath);
-    QStringList names;
+    // (a) 200 rows decoded by the stub, each run into a fresh folder: a batch writes new files.
+    QStringList mp3s;
+    QList<QStringList> decodings;
     for (int i = 0; i < 200; ++i) {
-        names << QStringLiteral("track %1.mp3").arg(i, 3, 10, QChar('0'));
-        write(in + names.last(), "");
+        mp3s << in + QStringLiteral("track %1.mp3").arg(i, 3, 10, QChar('0'));
+        write(mp3s.last(), "");
+        decodings.append({"--decode", mp3s.last(), out + QFileInfo(mp3s.last()).completeBaseName() + ".wav"});
     }
     dialog.mpSaveLineEdit->setText(out);
-    std::vector<double> dialogRuns, shellRuns;
+    const QString stubLame = QStandardPaths::findExecutable("lame");
+    const auto freshOut = [&] { QDir(out).removeRecursively(), QDir().mkpath(out); };
+    std::vector<double> batch, alone, shell;
     for (int run = 0; run < 5; ++run) {
-        dialogRuns.push_back(runBatch(dialog.mpOpenButton, dialog.mpConvertButton, in, names));
-        shellRuns.push_back(runShellLoop(decodeLines(in, out, names)));
+        freshOut();
+        batch.push_back(runBatch(dialog, Decode, mp3s) / 200);
+        freshOut();
+        alone.push_back(runProcessesAlone(stubLame, decodings) / 200);
+        freshOut();
+        shell.push_back(runShellLoop(stubLame, decodings) / 200);
     }
-    compare("(a) 200 rows, stub tool", 200, dialogRuns, shellRuns);
+    std::printf("(a) per row, medians of 5 runs of 200: QProcess alone %.2f ms, shell loop %.2f ms, the batch %.2f ms:"
+                " the cycle's own cost %.2f ms\n", median(alone), median(shell), median(batch), median(batch) - median(alone));
+    if (app.arguments().contains("a"))
+        return 0;
 
-    {  // (c) a stub that writes about 5 MB/s of progress text for two seconds
-    QByteArray flood;
-    for (int i = 0; i < 100; ++i)
-        flood += "flood 100000\nsleep 20\n";
-    write(in + "flood.wav", flood);
-    dialog.wavSaveLineEdit->setText(out);
-    QFile::link(QStringLiteral(STUBTOOL_PATH), work.filePath("stub/normalize-audio"));
-    {
-        ModalAnswer answer(pickFiles(in, {"flood.wav"}));
-        QTest::mouseClick(dialog.normOpenButton, Qt::LeftButton);
-    }
+    // (c) a stub that writes about 5 MB/s of progress text for two seconds
+    QByteArray progress;
+    for (int percent = 0; progress.size() < 100000; percent = (percent + 1) % 100)
+        progress += "\r   " + QByteArray::number(percent) + "/100    (" + QByteArray::number(percent) + "%)| ";
+    write(in + "flood.wav", ("err " + progress + "\nsleep 20\n").repeated(100));
     QElapsedTimer clock;
-    qint64 last = 0, longest = 0, ticks = 0;
+    qint64 last = 0, longest = 0;
     QTimer tick;
     tick.setTimerType(Qt::PreciseTimer);
-    tick.setInterval(1);
     QObject::connect(&tick, &QTimer::timeout, [&] {
-        const qint64 now = clock.nsecsElapsed();
-        longest = std::max(longest, now - last);
-        last = now;
-        ++ticks;
+        longest = std::max(longest, clock.nsecsElapsed() - last);
+        last = clock.nsecsElapsed();
     });
-    QEventLoop loop;
-    ModalAnswer box([&](QWidget *modal) { static_cast<QDialog *>(modal)->accept(); loop.quit(); });
     clock.start();
-    tick.start();
-    dialog.normConvertButton->click();
-    loop.exec();
+    tick.start(1);
+    const double flooded = runBatch(dialog, Normalize, {in + "flood.wav"});
+    std::printf("(c) 10 MB of progress text in %.1f s: longest event-loop stall %.1f ms\n", flooded / 1000, longest / 1e6);
     tick.stop();
-    const double seconds = clock.nsecsElapsed() / 1e9;
-    std::printf("(c) 10 MB of progress text in %.1f s: longest event-loop stall %.1f ms over %lld ticks of a 1 ms timer, bar at %d\n",
-                seconds, longest / 1e6, ticks, dialog.normProgressBar->value());
-    }
 
     // (b) the real lame
-    qputenv("PATH", realPath);
+    stubs.leaveOnlyOnPath(QString());
+    qputenv("PATH", "/usr/bin:/bin");
     QStringList wavs;
+    QList<QStringList> encodings;
     for (int i = 0; i < 10; ++i) {
-        wavs << QStringLiteral("song %1.wav").arg(i);
+        wavs << in + QStringLiteral("song %1.wav").arg(i);
         QProcess::execute("ffmpeg", {"-v", "error", "-y", "-f", "lavfi", "-i",
-                                     QStringLiteral("sine=frequency=%1:duration=20").arg(220 + 40 * i),
-                                     "-ac", "2", "-ar", "44100", in + wavs.last()});
+                                     QStringLiteral("sine=frequency=%1:duration=20").arg(220 + 40 * i), "-ac", "2",
+                                     "-ar", "44100", wavs.last()});
+        encodings.append({"--preset", "cbr", "256", wavs.last(), out + QStringLiteral("song %1.mp3").arg(i)});
     }
-    dialogRuns.clear();
-    shellRuns.clear();
+    dialog.wavSaveLineEdit->setText(out);
+    batch.clear();
+    shell.clear();
     for (int run = 0; run < 3; ++run) {
-        shellRuns.push_back(runShellLoop(encodeLines(in, out, wavs)));
-        dialogRuns.push_back(runBatch(dialog.wavOpenButton, dialog.wavConvertButton, in, wavs));
+        freshOut();
+        shell.push_back(runShellLoop("lame", encodings));
+        freshOut();
+        batch.push_back(runBatch(dialog, Encode, wavs));
     }
-    compare("(b) 10 WAVs of 20 s, real lame", 10, dialogRuns, shellRuns);
+    std::printf("(b) 10 WAVs of 20 s, real lame, medians of 3: the batch %.1f ms, shell loop %.1f ms, ratio %.3f\n",
+                median(batch), median(shell), median(batch) / median(shell));
     return 0;
 }

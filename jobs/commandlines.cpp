@@ -2,6 +2,11 @@
 
 #include "rowpaths.h"
 
+QString installedPath(const char *tool)
+{
+    return QStringLiteral("/usr/bin/") + QLatin1String(tool);
+}
+
 QStringList decodeArguments(const QString &input, const QString &output)
 {
     return {QStringLiteral("--decode"), safeArgument(input), safeArgument(output)};

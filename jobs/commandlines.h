@@ -3,6 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+// The tools, by the name they are started with: found on the PATH when a
+// job runs, and looked for at start-up where Debian installs them.
+namespace Tool {
+inline constexpr char lame[] = "lame";
+inline constexpr char ffmpeg[] = "ffmpeg";
+inline constexpr char normalizeAudio[] = "normalize-audio";
+} // namespace Tool
+
+// Where Debian installs a tool: "/usr/bin/lame".
+QString installedPath(const char *tool);
+
 // The argument lists handed to the tools, one file at a time. Each path is
 // one argument; nothing is quoted, since no shell sits in between.
 

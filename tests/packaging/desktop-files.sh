@@ -16,14 +16,8 @@ said=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli: $
 
 said=$(groff -ww -z -man "$manual" 2>&1)
 [ -z "$said" ] || fail "groff warns about the manual page: $said"
-page=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$BUILD_DIR/desktop/tonquirl.1.gz" 2>"$scratch/man.err")
+LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$BUILD_DIR/desktop/tonquirl.1.gz" >/dev/null 2>"$scratch/man.err"
 [ -s "$scratch/man.err" ] && fail "man warns about the installed page: $(cat "$scratch/man.err")"
-for heading in NAME SYNOPSIS DESCRIPTION OPTIONS "EXIT STATUS" FILES "SEE ALSO"; do
-    grep -q "^$heading\$" <<<"$page" || fail "the manual page has no $heading section"
-done
-for path in /usr/bin/lame /usr/bin/ffmpeg /usr/bin/normalize-audio; do
-    grep -q "$path" <<<"$page" || fail "the manual page does not name $path"
-done
 
 # One id for the entry, its icon and the metadata.
 grep -qx "Icon=$id" "$entry" || fail "the menu entry's icon is not $id"

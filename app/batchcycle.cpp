@@ -60,8 +60,10 @@ void BatchCycle::attach(QTabWidget *tabWidget, std::array<JobPage, 4> jobPages)
 {
     tabs = tabWidget;
     pages = std::move(jobPages);
-    for (const JobPage &page : pages)
+    for (const JobPage &page : pages) {
+        startLabels[page.kind] = page.startButton->text();
         endWithTheProgram(page.process);
+    }
 }
 
 void BatchCycle::keepTabDisabled(int tab)
@@ -75,7 +77,7 @@ void BatchCycle::startOrStop(JobKind kind)
     if (state == State::Idle)
         startBatch(page);
     else if (runningPage == &page)
-        stop(page);
+        requestStop(page);
 }
 
 void BatchCycle::startBatch(const JobPage &page)
@@ -89,10 +91,12 @@ void BatchCycle::startBatch(const JobPage &page)
         for (int row = 0; row < page.table->rowCount(); ++row)
             protectedFiles.insert(fileIdentity(rowFiles(page, row).input));
     }
-    runCurrentRow(page);
+    toolEnvironment = withUtf8CharacterType(QProcessEnvironment::systemEnvironment());
+    lockOtherControls(page, true);
+    runRows(page);
 }
 
-void BatchCycle::stop(const JobPage &page)
+void BatchCycle::requestStop(const JobPage &page)
 {
     state = State::Stopping;
     page.process->terminate();
@@ -104,26 +108,27 @@ void BatchCycle::stop(const JobPage &page)
     }
 }
 
-void BatchCycle::runCurrentRow(const JobPage &page)
+// Starts the tool on the current row. Rows that cannot run are marked and
+// passed over here; a row whose tool runs ends in toolEnded().
+void BatchCycle::runRows(const JobPage &page)
 {
-    // Rows that cannot run are marked and passed over here; the others end in finish().
     for (;;) {
         fileCount = page.table->rowCount();
-        setRunning(page, true);
         if (!prepareRow(page)) {
-            if (recordOutcome(page, RowStatus::fail, true))
+            if (nextRowFollows(page, RowStatus::fail, true))
                 continue;
             return;
         }
-        page.process->setProcessEnvironment(withUtf8CharacterType(QProcessEnvironment::systemEnvironment()));
         RowFiles toolFiles = row.files;
         toolFiles.output = row.temporaryOutput;
+        page.process->setProcessEnvironment(toolEnvironment);
         page.process->start(QLatin1String(page.program), page.arguments(toolFiles), QIODevice::ReadWrite);
-        // A tool that cannot be started reports no end of its own.
+        // A tool that cannot be started reports no end of its own, and would
+        // fail the same way on every row.
         if (page.process->waitForStarted())
             return;
         removeLeftovers(page);
-        recordOutcome(page, RowStatus::fail, false);
+        nextRowFollows(page, RowStatus::fail, false);
         return;
     }
 }
@@ -153,7 +158,7 @@ bool BatchCycle::prepareRow(const JobPage &page)
     return true;
 }
 
-void BatchCycle::finish(JobKind kind, int exitCode, QProcess::ExitStatus exitStatus)
+void BatchCycle::toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exitStatus)
 {
     const JobPage &page = pages[kind];
     if (runningPage != &page)
@@ -163,8 +168,8 @@ void BatchCycle::finish(JobKind kind, int exitCode, QProcess::ExitStatus exitSta
     const bool succeeded = toolSucceeded(exitStatus, exitCode, row.failure.failureReported()) && keepOutput(page);
     if (!succeeded)
         removeLeftovers(page);
-    if (recordOutcome(page, statusOfRun(succeeded, stopRequested), !stopRequested))
-        runCurrentRow(page);
+    if (nextRowFollows(page, statusOfRun(succeeded, stopRequested), !stopRequested))
+        runRows(page);
 }
 
 // Moves the output onto its final name when it holds audio. False: there is
@@ -217,45 +222,47 @@ void BatchCycle::readProgress(JobKind kind)
         row.failure.read(chunk);
     if (const std::optional<int> percent = page.progress(chunk)) {
         *page.lastPercent = *percent;
-        if (*percent >= 0 && *percent <= 100)
-            page.progressBar->setValue(*percent);
+        page.progressBar->setValue(*percent);  // the bar passes over values beyond 0..100
     }
 }
 
-// Writes the row's status and says whether the next row is to be started.
-bool BatchCycle::recordOutcome(const JobPage &page, const QString &status, bool batchGoesOn)
+// Writes the row's status. True: the batch goes on with the next row, which
+// is now the current one. Otherwise the batch has ended, and the page is
+// unlocked; after its last row the batch is complete.
+bool BatchCycle::nextRowFollows(const JobPage &page, const QString &status, bool batchGoesOn)
 {
-    state = State::Idle;
-    runningPage = nullptr;
-    setRunning(page, false);
     setStatus(page.table, currentRow, status);
-    if (!batchGoesOn) {
-        page.startButton->setEnabled(false);
-        return false;
-    }
-    if (currentRow < fileCount - 1) {
+    if (batchGoesOn && currentRow < fileCount - 1) {
         ++currentRow;
         return true;
     }
-    complete(page);
+    state = State::Idle;
+    runningPage = nullptr;
+    lockOtherControls(page, false);
+    if (batchGoesOn)
+        completeBatch(page);
+    else
+        page.startButton->setEnabled(false);
     return false;
 }
 
-void BatchCycle::setRunning(const JobPage &page, bool running)
+// While a batch runs its start button reads "Stop", and its page's Open and
+// Save buttons and the other pages are locked.
+void BatchCycle::lockOtherControls(const JobPage &page, bool locked)
 {
-    page.startButton->setText(running ? stopLabel : QString::fromLatin1(page.startLabel));
-    page.openButton->setEnabled(!running);
+    page.startButton->setText(locked ? stopLabel : startLabels[page.kind]);
+    page.openButton->setEnabled(!locked);
     if (page.saveButton)
-        page.saveButton->setEnabled(!running);
+        page.saveButton->setEnabled(!locked);
     for (int tab = 0; tab < int(pages.size()); ++tab) {
         if (tab != page.kind)
-            tabs->setTabEnabled(tab, !running && !tabsWithoutTool.contains(tab));
+            tabs->setTabEnabled(tab, !locked && !tabsWithoutTool.contains(tab));
     }
-    if (!running)
+    if (!locked)
         page.openButton->setFocus(Qt::OtherFocusReason);
 }
 
-void BatchCycle::complete(const JobPage &page)
+void BatchCycle::completeBatch(const JobPage &page)
 {
     if (page.completionWork == CompletionWork::HandOverWavFiles)
         handOverWavFiles(page);

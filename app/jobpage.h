@@ -40,7 +40,6 @@ struct JobPage {
     QPushButton *startButton;
     QProgressBar *progressBar;
     const char *fileFilter;
-    const char *startLabel;
     const char *program;
     const char *outputSuffix = nullptr;  // null: in place
     CompletionWork completionWork = CompletionWork::None;

@@ -13,7 +13,7 @@ class QDialog;
 class QTabWidget;
 
 // The one batch cycle behind all four pages: the start button starts a batch
-// at the table's first row or stops it, each finished tool run writes the
+// at the table's first row or stops it, each tool run that ends writes its
 // row's status and starts the next row, and the last row ends in the bell
 // and a message. Only one page runs at a time; the others are locked.
 //
@@ -27,12 +27,13 @@ public:
     BatchCycle(QDialog &dialog, int &fileCount, int &currentRow);
     ~BatchCycle();
 
+    // The start buttons' texts, as the form gives them, are their pages' start labels.
     void attach(QTabWidget *tabs, std::array<JobPage, 4> pages);
     const JobPage &page(JobKind kind) const { return pages[kind]; }
 
     void startOrStop(JobKind kind);
     void readProgress(JobKind kind);
-    void finish(JobKind kind, int exitCode, QProcess::ExitStatus exitStatus);
+    void toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exitStatus);
 
     // Ends a running tool at once and removes what it wrote, without
     // touching the page: the program or the window is going away.
@@ -53,14 +54,14 @@ private:
     };
 
     void startBatch(const JobPage &page);
-    void stop(const JobPage &page);
-    void runCurrentRow(const JobPage &page);
+    void requestStop(const JobPage &page);
+    void runRows(const JobPage &page);
     bool prepareRow(const JobPage &page);
     bool keepOutput(const JobPage &page);
     void removeLeftovers(const JobPage &page);
-    bool recordOutcome(const JobPage &page, const QString &status, bool batchGoesOn);
-    void setRunning(const JobPage &page, bool running);
-    void complete(const JobPage &page);
+    bool nextRowFollows(const JobPage &page, const QString &status, bool batchGoesOn);
+    void lockOtherControls(const JobPage &page, bool locked);
+    void completeBatch(const JobPage &page);
     void handOverWavFiles(const JobPage &extraction);
     RowFiles rowFiles(const JobPage &page, int row) const;
 
@@ -69,9 +70,11 @@ private:
     int &fileCount;
     int &currentRow;
     std::array<JobPage, 4> pages{};
+    std::array<QString, 4> startLabels;
     QSet<int> tabsWithoutTool;
     // The inputs and the outputs so far of the running batch, which no row may overwrite.
     QSet<QString> protectedFiles;
+    QProcessEnvironment toolEnvironment;
 
     State state = State::Idle;
     const JobPage *runningPage = nullptr;

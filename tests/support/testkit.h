@@ -1,0 +1,166 @@
+#pragma once
+// What the tests share: a look inside the dialog, answers to its modal
+// windows as a user would give them, and stand-in tools first on the PATH.
+#include "tonquirl.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+struct DialogProbe {
+    static const JobPage &page(tonquirl &dialog, JobKind kind) { return dialog.cycle.page(kind); }
+    static int &currentRow(tonquirl &dialog) { return dialog.currentRow; }
+    static void listPicked(tonquirl &dialog, JobKind kind, const QStringList &paths)
+    {
+        dialog.listPicked(dialog.cycle.page(kind), paths);
+    }
+    // Where the start-up checks look for lame, ffmpeg and normalize-audio; a folder counts.
+    static QString &toolPath(int tool) { return tonquirl::toolChecks[tool].path; }
+    static void pretendToolsInstalled() { toolPath(0) = toolPath(1) = toolPath(2) = "/"; }
+};
+
+inline QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+// Answers every modal window (chooser, message box) that comes up while it
+// lives, from inside the window's own event loop.
+class ModalAnswers : public QObject
+{
+public:
+    explicit ModalAnswers(std::function<void(QWidget *)> answer)
+    {
+        connect(&timer, &QTimer::timeout, this, [this, answer] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (modal && modal->isVisible() && modal != last) {
+                last = modal;
+                ++answered;
+                answer(modal);
+            }
+        });
+        timer.start(5);
+    }
+    int count() const { return answered; }
+
+private:
+    QTimer timer;
+    QPointer<QWidget> last;
+    int answered = 0;
+};
+
+// Picks `names` in `folder` in a file chooser, typed into its name field;
+// no names: the user cancels. Any other window is closed.
+inline std::function<void(QWidget *)> pickFiles(const QString &folder, const QStringList &names,
+                                               QStringList *filtersSeen = nullptr)
+{
+    return [=](QWidget *modal) {
+        auto *chooser = qobject_cast<QFileDialog *>(modal);
+        if (!chooser || names.isEmpty())
+            return void(modal->close());
+        if (filtersSeen)
+            *filtersSeen = chooser->nameFilters();
+        chooser->setDirectory(folder);
+        chooser->findChild<QLineEdit *>("fileNameEdit")->setText('"' + names.join("\" \"") + '"');
+        static_cast<QDialog *>(chooser)->accept();
+    };
+}
+
+// Closes each window, noting it as "title: text" (a message box) or its title.
+inline std::function<void(QWidget *)> noteWindows(QStringList *seen)
+{
+    return [seen](QWidget *modal) {
+        const auto *box = qobject_cast<QMessageBox *>(modal);
+        *seen << (box ? box->windowTitle() + ": " + box->text() : modal->windowTitle());
+        modal->close();
+    };
+}
+
+inline void openFiles(tonquirl &dialog, JobKind kind, const QString &folder, const QStringList &names)
+{
+    ModalAnswers answers(pickFiles(folder, names));
+    QTest::mouseClick(DialogProbe::page(dialog, kind).openButton, Qt::LeftButton);
+}
+
+// The texts of one column, "-" where a cell has no item.
+inline QStringList column(QTableWidget *table, int col)
+{
+    QStringList texts;
+    for (int row = 0; row < table->rowCount(); ++row)
+        texts << (table->item(row, col) ? table->item(row, col)->text() : QStringLiteral("-"));
+    return texts;
+}
+
+// Waits until the page's batch has ended: its start button is off and no box is open.
+inline bool waitForEnd(const JobPage &page, int timeoutMs = 15000)
+{
+    return QTest::qWaitFor([&] { return !page.startButton->isEnabled() && !QApplication::activeModalWidget(); },
+                           timeoutMs);
+}
+
+// Clicks the page's start button and waits for the batch to end; gives the boxes shown.
+inline QStringList runBatch(tonquirl &dialog, JobKind kind, int timeoutMs = 15000)
+{
+    QStringList boxes;
+    ModalAnswers answers(noteWindows(&boxes));
+    dialog.tabWidget->setCurrentIndex(kind);
+    QTest::mouseClick(DialogProbe::page(dialog, kind).startButton, Qt::LeftButton);
+    if (!waitForEnd(DialogProbe::page(dialog, kind), timeoutMs))
+        qWarning("the batch did not end");
+    return boxes;
+}
+
+// The stub tool first on the PATH as lame, ffmpeg and normalize-audio while it lives.
+class StubTools
+{
+public:
+    struct Call {
+        qint64 pid;
+        int parentDeathSignal;
+        QStringList command;  // the tool and its arguments
+    };
+    StubTools() : savedPath(qgetenv("PATH"))
+    {
+        for (const char *tool : {"lame", "ffmpeg", "normalize-audio"})
+            QFile::link(STUBTOOL_PATH, bin.filePath(tool));
+        qputenv("PATH", bin.path().toLocal8Bit() + ':' + savedPath);
+        qputenv("STUB_LOG", bin.filePath("calls").toLocal8Bit());
+    }
+    ~StubTools() { qputenv("PATH", savedPath); }
+    // Nothing on the PATH but `tool` as a plain file, or nothing at all: a tool that cannot start.
+    void leaveOnlyOnPath(const QString &tool)
+    {
+        QDir(bin.path()).removeRecursively();
+        QDir().mkpath(bin.path());
+        if (!tool.isEmpty())
+            write(bin.filePath(tool), "not a program");
+        qputenv("PATH", bin.path().toLocal8Bit());
+    }
+    QList<Call> calls() const
+    {
+        QList<Call> result;
+        for (const QString &line : QString::fromUtf8(contents(bin.filePath("calls"))).split('\n', Qt::SkipEmptyParts)) {
+            const QStringList head = line.section('\x1f', 0, 0).split(' ');
+            result.append({head.value(0).toLongLong(), head.value(1).toInt(), line.split('\x1f')});
+            result.last().command[0] = head.value(2);
+        }
+        return result;
+    }
+
+private:
+    QTemporaryDir bin;
+    QByteArray savedPath;
+};

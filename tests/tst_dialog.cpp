@@ -1,0 +1,413 @@
+// The dialog through its own buttons, with stub tools first on the PATH:
+// the start-up checks for the tools, Open, and the four pages' batches.
+#include "support/testkit.h"
+
+#include "commandlines.h"
+#include "quitsignals.h"
+
+#include <csignal>
+#include <memory>
+
+namespace {
+
+const QStringList suffixes{".flv", ".wav", ".wav", ".mp3"};
+
+// A WAV file whose samples are the stub's script: lame is handed real WAVs only.
+QByteArray wave(const QByteArray &script)
+{
+    return QByteArray("RIFF\xff\xff\xff\x7fWAVEfmt \x10\0\0\0\1\0\2\0\x44\xac\0\0\x10\xb1\2\0\4\0\x10\0data\xff\xff\xff\x7f\n",
+                      45) + script;
+}
+
+// A tool's unfinished output: the hidden files in a folder.
+QStringList hiddenFiles(const QString &folder)
+{
+    return QDir(folder).entryList({".*"}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class DialogTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<StubTools> stubs;
+    std::unique_ptr<QTemporaryDir> work;
+    std::unique_ptr<tonquirl> dialog;
+
+    QString in(const QString &name = QString()) const { return work->filePath("in/" + name); }
+    QString out(const QString &name = QString()) const { return work->filePath("out/" + name); }
+    const JobPage &page(int kind) const { return DialogProbe::page(*dialog, JobKind(kind)); }
+    int enabledTabs() const
+    {
+        int enabled = 0;
+        for (int tab = 0; tab < 4; ++tab)
+            enabled += dialog->tabWidget->isTabEnabled(tab);
+        return enabled;
+    }
+
+    // Writes each input's script (a WAV's as its samples), opens the files on
+    // the page and sends the output to out/.
+    void open(int kind, const QList<QPair<QString, QByteArray>> &files)
+    {
+        QStringList names;
+        for (const auto &[name, script] : files) {
+            write(in(name), name.endsWith(".wav") ? wave(script) : script);
+            names << name;
+        }
+        openFiles(*dialog, JobKind(kind), in(), names);
+        if (page(kind).saveEdit)
+            page(kind).saveEdit->setText(out());
+    }
+    // A new dialog whose start-up checks find all tools but those named.
+    void restartWithout(const QStringList &missing)
+    {
+        const char *tools[] = {Tool::lame, Tool::ffmpeg, Tool::normalizeAudio};
+        for (int tool = 0; tool < 3; ++tool)
+            DialogProbe::toolPath(tool) = missing.contains(tools[tool]) ? "/no/such/tool" : "/";
+        dialog = std::make_unique<tonquirl>();
+        dialog->show();
+    }
+    // Clicks the start button and waits for the stub's `calls`-th call.
+    void startAndWaitForCall(int kind, int calls)
+    {
+        dialog->tabWidget->setCurrentIndex(kind);
+        QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return stubs->calls().size() == calls; }));
+    }
+
+private slots:
+    void init()
+    {
+        stubs = std::make_unique<StubTools>();
+        work = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir(work->path()).mkpath("in") && QDir(work->path()).mkpath("out"));
+        restartWithout({});
+    }
+    void cleanup()
+    {
+        dialog.reset();
+        work.reset();
+        stubs.reset();
+    }
+
+    void toolChecks_data()
+    {
+        QTest::addColumn<QStringList>("missing");
+        QTest::addColumn<int>("enabledTabs");
+        QTest::newRow("all installed") << QStringList() << 4;
+        QTest::newRow("ffmpeg missing") << QStringList{"ffmpeg"} << 3;
+        QTest::newRow("normalize-audio missing") << QStringList{"normalize-audio"} << 3;
+        QTest::newRow("both missing") << QStringList{"ffmpeg", "normalize-audio"} << 2;
+    }
+    void toolChecks()
+    {
+        QFETCH(QStringList, missing);
+        QFETCH(int, enabledTabs);
+        QStringList boxes;
+        {
+            ModalAnswers answers(noteWindows(&boxes));
+            restartWithout(missing);
+            QTest::qWait(200);  // the checks are queued: they run in the event loop
+        }
+        QCOMPARE(boxes.size(), missing.size());
+        for (const QString &tool : missing) {
+            QVERIFY(boxes.filter("Fehler: " + tool + " nicht gefunden!").size() == 1);
+            QVERIFY(!dialog->tabWidget->isTabEnabled(tool == Tool::ffmpeg ? Extract : Normalize));
+        }
+        // A page without its tool stays off, also once a batch on another page has ended.
+        open(Decode, {{"x.mp3", ""}});
+        runBatch(*dialog, Decode);
+        QCOMPARE(column(dialog->mpTableWidget, 1), QStringList{"OK."});
+        QCOMPARE(this->enabledTabs(), enabledTabs);
+    }
+
+    void lameMissingEndsTheProgramWithTwo()
+    {
+        QStringList boxes;
+        ModalAnswers answers(noteWindows(&boxes));
+        restartWithout({"lame"});
+        QTimer::singleShot(10000, dialog.get(), [] { QCoreApplication::exit(99); });  // never hang the suite
+        QCOMPARE(QApplication::exec(), 2);  // the event loop main() runs
+        QCOMPARE(boxes.size(), 1);
+        QVERIFY(boxes.first().contains("lame nicht gefunden!") && boxes.first().contains(QString::fromUtf8("benötigt")));
+    }
+
+    void whatsThisShowsTheInfoPicture()
+    {
+        QVERIFY(dialog->windowFlags() & Qt::WindowContextHelpButtonHint);
+        QVERIFY(dialog->whatsThis().contains(":/pics/zemblo.jpg") && !QImage(":/pics/zemblo.jpg").isNull());
+    }
+
+    void openListsThePickedFiles_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("filter");  // the first filter the chooser offers
+        QTest::newRow("flv -> wav") << int(Extract) << "*.flv";
+        QTest::newRow("Normalize") << int(Normalize) << "*.wav";
+        QTest::newRow("wav -> mp3") << int(Encode) << "*.wav";
+        QTest::newRow("mp3 -> wav") << int(Decode) << "*.mp3";
+    }
+    void openListsThePickedFiles()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, filter);
+        for (const char *name : {"b.wav", "A.wav", "c.WAV", "x.mp3"})
+            write(in(name), "");
+        QVERIFY(!page(kind).startButton->isEnabled());
+        page(kind).progressBar->setValue(40);
+        QStringList filters;
+        {
+            ModalAnswers answers(pickFiles(in(), {"b.wav", "A.wav", "c.WAV"}, &filters));
+            QTest::mouseClick(page(kind).openButton, Qt::LeftButton);
+            QCOMPARE(answers.count(), 1);  // one chooser a click
+        }
+        QVERIFY(filters.first().contains(filter) && filters.contains("All Files(*.*)"));
+        QCOMPARE(column(page(kind).table, 0) + column(page(kind).table, 1), QStringList({"A.wav", "b.wav", "c.WAV", "-", "-", "-"}));
+        QCOMPARE(page(kind).openEdit->text(), in());
+        if (page(kind).saveEdit)
+            QCOMPARE(page(kind).saveEdit->text(), in());  // output next to the input until chosen otherwise
+        QVERIFY(page(kind).startButton->isEnabled());
+        QCOMPARE(page(kind).progressBar->value(), 0);
+
+        // Cancelling changes nothing; another Open replaces the list but not a chosen Save folder.
+        openFiles(*dialog, JobKind(kind), in(), {});
+        QCOMPARE(page(kind).table->rowCount(), 3);
+        if (page(kind).saveEdit)
+            page(kind).saveEdit->setText("/tmp/chosen/");
+        openFiles(*dialog, JobKind(kind), in(), {"x.mp3"});
+        QCOMPARE(column(page(kind).table, 0), QStringList({"x.mp3"}));
+        if (page(kind).saveEdit)
+            QCOMPARE(page(kind).saveEdit->text(), QStringLiteral("/tmp/chosen/"));
+    }
+
+    void oneFileBatch_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QStringList>("command");  // IN/ and OUT/ stand for the folders; the output
+        QTest::addColumn<int>("bar");              // is written under a hidden name first
+        QTest::newRow("flv -> wav") << 0 << "clip.flv"
+            << QByteArray("err   Duration: 00:00:10.00, start: 0.0\nsleep 50\nerr size=  1kB time=00:00:05.00\n")
+            << QStringList{"ffmpeg", "-y", "-i", "IN/clip.flv", "-vn", "-ar", "44100", "-ac", "2", "OUT/clip.wav"} << 50;
+        QTest::newRow("Normalize") << 1 << "a b.wav" << QByteArray("err  a b.wav   37% done\n")
+            << QStringList{"normalize-audio", "IN/a b.wav"} << 37;
+        QTest::newRow("wav -> mp3") << 2 << "01-Artist-Title.wav" << QByteArray("err (50%)\nsleep 50\nerr (250%)\n")
+            << QStringList{"lame", "--preset", "cbr", "256", "IN/01-Artist-Title.wav", "OUT/01-Artist-Title.mp3"} << 50;
+        QTest::newRow("mp3 -> wav") << 3 << "live.2009.mp3" << QByteArray("err Frame#  1/4 \n")
+            << QStringList{"lame", "--decode", "IN/live.2009.mp3", "OUT/live.2009.wav"} << 100;  // decoding ends full
+    }
+    void oneFileBatch()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, script);
+        QFETCH(QStringList, command);
+        QFETCH(int, bar);
+        open(kind, {{name, script}});
+        DialogProbe::currentRow(*dialog) = 7;  // left over from elsewhere: a click starts at the top
+        const QString startLabel = page(kind).startButton->text();
+
+        QCOMPARE(runBatch(*dialog, JobKind(kind)).size(), 1);
+        QCOMPARE(column(page(kind).table, 1), QStringList{"OK."});
+        command.replaceInStrings("IN/", in()).replaceInStrings("OUT/", out());
+        const StubTools::Call call = stubs->calls().value(0);
+        QStringList seen = call.command;
+        if (page(kind).saveEdit) {
+            const QFileInfo written(seen.takeLast());
+            QVERIFY(written.fileName().startsWith('.') && written.absolutePath() + '/' == out());
+            QCOMPARE(written.suffix(), QFileInfo(command.last()).suffix());
+            QVERIFY(QFileInfo(command.takeLast()).size() > 0);
+        }
+        QCOMPARE(seen, command);
+        QCOMPARE(hiddenFiles(out()), QStringList());
+        QCOMPARE(call.parentDeathSignal, int(SIGKILL));  // the tool dies with the program
+        QCOMPARE(page(kind).progressBar->value(), bar);
+        QCOMPARE(page(kind).startButton->text(), startLabel);
+        QVERIFY(page(kind).openButton->isEnabled() && enabledTabs() == 4);
+    }
+
+    // Three files, the middle one special: it fails, or Stop is pressed while
+    // it runs, or the tool cannot start at all. What the rows show, and what
+    // is left on disk.
+    void threeFiles_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QByteArray>("middle");  // its script, or bytes that are no WAV, or what is on the PATH
+        QTest::addColumn<int>("stops");          // presses of Stop while it runs
+        QTest::addColumn<QStringList>("statuses");
+        QTest::addColumn<int>("calls");
+        const QStringList failed{"OK.", "FAIL!", "OK."}, stopped{"OK.", "STOP!", "N/A"}, notStarted{"FAIL!", "-", "-"};
+        QTest::newRow("flv -> wav, exit code 1") << 0 << QByteArray("exit 1\n") << 0 << failed << 3;
+        QTest::newRow("Normalize, exit code 3") << 1 << QByteArray("err 80%\nexit 3\n") << 0 << failed << 3;
+        QTest::newRow("Normalize, error reading") << 1 << QByteArray("err normalize-audio: error reading b.wav\n") << 0 << failed << 3;
+        QTest::newRow("wav -> mp3, crash") << 2 << QByteArray("crash\n") << 0 << failed << 3;
+        QTest::newRow("wav -> mp3, no WAV") << 2 << QByteArray("NO WAV") << 0 << failed << 2;
+        QTest::newRow("mp3 -> wav, no output") << 3 << QByteArray("nowrite\n") << 0 << failed << 3;
+        QTest::newRow("Normalize, Stop") << 1 << QByteArray("sleep 20000\n") << 1 << stopped << 2;
+        QTest::newRow("mp3 -> wav, Stop twice") << 3 << QByteArray("sleep 20000\n") << 2 << stopped << 2;
+        QTest::newRow("flv -> wav, Stop, exits 255") << 0 << QByteArray("term exit 255\nsleep 20000\n") << 1 << stopped << 2;
+        // Stop met the tool's own end: its output is complete, but no further row starts.
+        QTest::newRow("wav -> mp3, Stop, ends with 0") << 2 << QByteArray("term exit 0\nsleep 20000\n") << 1
+                                                        << QStringList{"OK.", "OK.", "N/A"} << 2;
+        QTest::newRow("flv -> wav, Stop, ignored") << 0 << QByteArray("term ignore\nsleep 20000\n") << 1 << stopped << 2;
+        QTest::newRow("Normalize, not on the PATH") << 1 << QByteArray("PATH: none") << 0 << notStarted << 0;
+        QTest::newRow("flv -> wav, not executable") << 0 << QByteArray("PATH: ffmpeg") << 0 << notStarted << 0;
+    }
+    void threeFiles()
+    {
+        QFETCH(int, kind);
+        QFETCH(QByteArray, middle);
+        QFETCH(int, stops);
+        QFETCH(QStringList, statuses);
+        QFETCH(int, calls);
+        const QString suffix = suffixes[kind];
+        // normalize-audio leaves its temporary file when stopped; an older one is not the program's to remove.
+        write(in("_normOld456"), "someone else's");
+        open(kind, {{"a" + suffix, ""}, {"b" + suffix, middle + "\nleave _normAbc123\n"}, {"c" + suffix, "exit 0\n"}});
+        if (middle == "NO WAV")
+            write(in("b" + suffix), middle);
+        if (middle.startsWith("PATH: "))
+            stubs->leaveOnlyOnPath(middle == "PATH: none" ? QString() : page(kind).program);
+        const QString earlier = out(kind == Encode ? "b.mp3" : "b.wav");
+        write(earlier, "an earlier result");
+        QStringList boxes;
+        ModalAnswers answers(noteWindows(&boxes));
+        if (stops) {
+            startAndWaitForCall(kind, 2);
+            // While it runs only its own page can be used, and Open is off.
+            QVERIFY(enabledTabs() == 1 && !page(kind).openButton->isEnabled());
+            for (int press = 0; press < stops; ++press)
+                QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
+            QCOMPARE(column(page(kind).table, 1), QStringList({"OK.", "N/A", "N/A"}));
+        } else {
+            QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
+        }
+
+        QVERIFY(waitForEnd(page(kind)));
+        QCOMPARE(column(page(kind).table, 1), statuses);
+        QCOMPARE(boxes.size(), int(statuses.last() == "OK."));  // the completion box
+        QCOMPARE(stubs->calls().size(), calls);
+        QVERIFY(enabledTabs() == 4 && page(kind).openButton->isEnabled());
+        // Nothing half written stays, and an earlier file of the output's name is kept unless the row succeeded.
+        QCOMPARE(hiddenFiles(out()), QStringList());
+        if (kind == Normalize)
+            QVERIFY(!QFileInfo::exists(in("_normAbc123")));
+        else
+            QCOMPARE(contents(earlier) == "an earlier result", statuses[1] != "OK.");
+        QCOMPARE(contents(in("_normOld456")), QByteArray("someone else's"));
+        if (kind == Extract && calls == 3)  // only what was written goes on
+            QCOMPARE(column(dialog->normTableWidget, 0), QStringList({"a.wav", "c.wav"}));
+    }
+
+    // Closing the window or a signal to the program ends the running tool at
+    // once and removes what it wrote.
+    void endingTheProgramMidBatch_data()
+    {
+        QTest::addColumn<int>("signalNumber");  // 0: the window is closed
+        QTest::newRow("window closed") << 0;
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+    }
+    void endingTheProgramMidBatch()
+    {
+        QFETCH(int, signalNumber);
+        quitOnTerminationSignals();
+        open(Encode, {{"a.wav", "sleep 20000\n"}});
+        write(out("a.mp3"), "an earlier result");
+        startAndWaitForCall(Encode, 1);
+        const QString tool = "/proc/" + QString::number(stubs->calls().first().pid);
+        QVERIFY(QFileInfo::exists(tool));
+
+        QTimer::singleShot(0, dialog.get(), [&] { signalNumber ? void(raise(signalNumber)) : void(dialog->close()); });
+        QCOMPARE(QApplication::exec(), signalNumber ? 128 + signalNumber : 0);
+        QVERIFY(!QFileInfo::exists(tool));
+        QCOMPARE(hiddenFiles(out()), QStringList());
+        QCOMPARE(contents(out("a.mp3")), QByteArray("an earlier result"));
+    }
+
+    void neverOverwriteAnInputOrAnEarlierResult_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("saveFolder");  // under the work folder; "link" leads to "in"
+        QTest::addColumn<QStringList>("statuses");
+        QTest::newRow("mp3 into its own folder") << 2 << QStringList{"x.mp3", "y.wav"} << "in" << QStringList{"FAIL!", "OK."};
+        QTest::newRow("wav picked for decoding") << 3 << QStringList{"x.wav", "y.mp3"} << "in" << QStringList{"FAIL!", "OK."};
+        QTest::newRow("through a linked folder") << 3 << QStringList{"x.wav", "y.mp3"} << "link" << QStringList{"FAIL!", "OK."};
+        QTest::newRow("a later row's input") << 3 << QStringList{"x.mp3", "x.wav"} << "in" << QStringList{"FAIL!", "FAIL!"};
+        QTest::newRow("wav picked for extraction") << 0 << QStringList{"a.flv", "x.wav"} << "in" << QStringList{"OK.", "FAIL!"};
+        QTest::newRow("two videos, one name") << 0 << QStringList{"a.flv", "a.mp4", "b.flv"} << "out"
+                                              << QStringList{"OK.", "FAIL!", "OK."};
+    }
+    void neverOverwriteAnInputOrAnEarlierResult()
+    {
+        QFETCH(int, kind);
+        QFETCH(QStringList, names);
+        QFETCH(QString, saveFolder);
+        QFETCH(QStringList, statuses);
+        QVERIFY(QFile::link(in(), work->filePath("link")));
+        QList<QPair<QString, QByteArray>> files;
+        for (const QString &name : names)
+            files.append({name, "input " + name.toUtf8() + "\n"});
+        open(kind, files);
+        page(kind).saveEdit->setText(work->filePath(saveFolder) + '/');
+        const auto inputs = [&] { QByteArray all; for (const QString &n : names) all += contents(in(n)); return all; };
+        const QByteArray before = inputs();
+
+        QCOMPARE(runBatch(*dialog, JobKind(kind)).size(), 1);
+        QCOMPARE(column(page(kind).table, 1), statuses);
+        QCOMPARE(stubs->calls().size(), statuses.count("OK."));  // a refused row does not run
+        QCOMPARE(inputs(), before);
+    }
+
+    void aFolderChangedMidBatchIsCheckedAgain()
+    {
+        open(Encode, {{"a.wav", "sleep 400\n"}, {"b.mp3", ""}});
+        write(out("b.mp3"), "a result to keep");
+        QStringList boxes;
+        ModalAnswers answers(noteWindows(&boxes));
+        startAndWaitForCall(Encode, 1);
+        dialog->wavOpenLineEdit->setText(out());  // row 1 would now read and write out/b.mp3
+        QVERIFY(waitForEnd(page(Encode)));
+        QCOMPARE(column(dialog->wavTableWidget, 1), QStringList({"OK.", "FAIL!"}));
+        QCOMPARE(contents(out("b.mp3")), QByteArray("a result to keep"));
+    }
+
+    void extractionHandsItsFilesOver_data()
+    {
+        QTest::addColumn<QString>("saveText");  // OUT and IN stand for the two folders
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("chosen folder") << "OUT/" << "OUT/";
+        QTest::newRow("typed without slash") << "OUT" << "OUT/";
+        QTest::newRow("emptied") << "" << "IN/";
+    }
+    void extractionHandsItsFilesOver()
+    {
+        QFETCH(QString, saveText);
+        QFETCH(QString, folder);
+        const auto place = [this](QString text) { return text.replace("OUT", out().chopped(1)).replace("IN/", in()); };
+        open(Normalize, {{"old.wav", ""}});
+        dialog->normProgressBar->setValue(33);
+        open(Extract, {{"b.flv", ""}, {"a.flv", ""}});
+        dialog->flvSaveLineEdit->setText(place(saveText));
+
+        QCOMPARE(runBatch(*dialog, Extract).size(), 1);
+        const QString written = place(folder);
+        for (QTableWidget *table : {dialog->normTableWidget, dialog->wavTableWidget})
+            QCOMPARE(column(table, 0) + column(table, 1), QStringList({"a.wav", "b.wav", "-", "-"}));
+        for (QLineEdit *edit : {dialog->wavOpenLineEdit, dialog->normOpenLineEdit, dialog->wavSaveLineEdit})
+            QCOMPARE(edit->text(), written);
+        QVERIFY(dialog->wavConvertButton->isEnabled() && !dialog->flvConvertButton->isEnabled());
+        QCOMPARE(dialog->normProgressBar->value(), 33);
+
+        // Ready to go: normalizing takes exactly the files just written.
+        QCOMPARE(runBatch(*dialog, Normalize).size(), 1);
+        QCOMPARE(stubs->calls().last().command, QStringList({"normalize-audio", written + "b.wav"}));
+    }
+};
+
+QTEST_MAIN(DialogTest)
+#include "tst_dialog.moc"
