@@ -7,6 +7,7 @@
 #include "progress.h"
 
 #include <QApplication>
+#include <QTextDocumentFragment>
 #include <QTimer>
 
 tonquirl::tonquirl(QWidget *parent)
@@ -15,6 +16,11 @@ tonquirl::tonquirl(QWidget *parent)
     setupUi(this);
     // Qt 6 no longer gives dialogs the title bar's What's This button by itself.
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    // A screen reader takes a tooltip for the control's description: plain text, not the legend's HTML.
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        if (!widget->toolTip().isEmpty())
+            widget->setAccessibleDescription(QTextDocumentFragment::fromHtml(widget->toolTip()).toPlainText());
+    }
 
     QTimer::singleShot(0, this, SLOT(lametest()));
     QTimer::singleShot(0, this, SLOT(ffmpegtest()));

@@ -5,6 +5,7 @@
 #include "commandlines.h"
 #include "quitsignals.h"
 
+#include <QAccessible>
 #include <csignal>
 #include <memory>
 
@@ -137,6 +138,31 @@ private slots:
     {
         QVERIFY(dialog->windowFlags() & Qt::WindowContextHelpButtonHint);
         QVERIFY(dialog->whatsThis().contains(":/pics/zemblo.jpg") && !QImage(":/pics/zemblo.jpg").isNull());
+    }
+
+    // A screen reader tells every control apart by its name, and reads a
+    // tooltip as plain text.
+    void everyControlHasAName()
+    {
+        for (int kind = Extract; kind <= Decode; ++kind) {
+            QStringList names;
+            for (QWidget *control : dialog->tabWidget->widget(kind)->findChildren<QWidget *>()) {
+                if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
+                    continue;  // a part of a control, such as a table's scroll bar
+                QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(control);
+                names << accessible->text(QAccessible::Name);
+                QVERIFY2(!names.last().isEmpty() && names.count(names.last()) == 1, qPrintable(control->objectName()));
+                if (!control->toolTip().isEmpty())
+                    QVERIFY(accessible->text(QAccessible::Description).startsWith("N = Track-Nummer\nA = Artist"));
+            }
+        }
+        QVERIFY(QAccessible::queryAccessibleInterface(dialog->wavIDFormatLineEdit)->text(QAccessible::Name).contains("format"));
+    }
+
+    void formatLabelIsReadable()  // also run at scale 2
+    {
+        QVERIFY(dialog->FormatLabel->sizeHint().width() <= dialog->FormatLabel->width());
+        QVERIFY(dialog->FormatLabel->geometry().right() < dialog->wavIDFormatLineEdit->geometry().left());
     }
 
     void openListsThePickedFiles_data()
