@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 
 QStringList tonquirl::openDialog(QString initialDir, const char *Filter)
 {
@@ -53,6 +54,38 @@ void tonquirl::listPicked(const JobPage &page, const QStringList &paths)
 
     page.startButton->setEnabled(true);
     page.progressBar->setValue(0);
+}
+
+void tonquirl::listFilesNamed(const QStringList &paths)
+{
+    QStringList suffixes;
+    for (JobKind kind : {Extract, Normalize, Encode, Decode})
+        suffixes << QString::fromLatin1(cycle.page(kind).openWithSuffix);
+    const FilesForPages sorted = sortOutFiles(paths, suffixes);
+
+    QStringList leftOut;
+    const auto leaveOut = [&leftOut](const QString &path, const QString &why) {
+        leftOut << path.toHtmlEscaped() + QStringLiteral(" (") + why + QLatin1Char(')');
+    };
+    for (const FilesForPages::LeftOut &file : sorted.leftOut) {
+        leaveOut(file.path, file.reason == FilesForPages::UnknownType ? tr("keine flv-, wav- oder mp3-Datei")
+                            : file.reason == FilesForPages::Missing   ? tr("nicht gefunden")
+                                                                      : tr("anderer Ordner als die übrigen"));
+    }
+    for (int kind = 0; kind < sorted.pages.size(); ++kind) {
+        if (sorted.pages[kind].isEmpty())
+            continue;
+        if (tabWidget->isTabEnabled(kind))
+            listPicked(cycle.page(JobKind(kind)), sorted.pages[kind]);
+        else
+            for (const QString &path : sorted.pages[kind])
+                leaveOut(path, tr("Seite abgeschaltet"));
+    }
+    if (sorted.lastPage >= 0 && tabWidget->isTabEnabled(sorted.lastPage))
+        tabWidget->setCurrentIndex(sorted.lastPage);
+    if (!leftOut.isEmpty())
+        QMessageBox::warning(this, QStringLiteral("tonquirl"),
+                             tr("<b>Nicht aufgenommen:</b><br><br>") + leftOut.join(QStringLiteral("<br>")));
 }
 
 void tonquirl::chooseOutputFolder(QLineEdit *folderEdit)

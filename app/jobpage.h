@@ -40,6 +40,7 @@ struct JobPage {
     QPushButton *startButton;
     QProgressBar *progressBar;
     const char *fileFilter;
+    const char *openWithSuffix = nullptr;  // files named on the command line with it come here
     const char *program;
     const char *outputSuffix = nullptr;  // null: in place
     CompletionWork completionWork = CompletionWork::None;

@@ -2,6 +2,7 @@
 #include "tonquirl.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char *argv[])
 {
@@ -10,5 +11,9 @@ int main(int argc, char *argv[])
     // Lives as long as the program; the event loop's end is the program's end.
     auto *dialog = new tonquirl;
     dialog->show();
+    // Qt has taken its own options out; what is left names files to list.
+    // Queued after the start-up checks, which may switch a page off.
+    if (const QStringList files = app.arguments().mid(1); !files.isEmpty())
+        QTimer::singleShot(0, dialog, [dialog, files] { dialog->listFilesNamed(files); });
     return app.exec();
 }

@@ -85,7 +85,7 @@ void tonquirl::describePages()
         {.kind = Extract, .process = &flvProc, .table = flvTableWidget, .openEdit = flvOpenLineEdit,
          .saveEdit = flvSaveLineEdit, .openButton = flvOpenButton, .saveButton = flvSaveButton,
          .startButton = flvConvertButton, .progressBar = flvProgressBar,
-         .fileFilter = "flash-video (*.flv);;All Files(*.*)", .program = Tool::ffmpeg,
+         .fileFilter = "flash-video (*.flv);;All Files(*.*)", .openWithSuffix = ".flv", .program = Tool::ffmpeg,
          .outputSuffix = ".wav", .completionWork = CompletionWork::HandOverWavFiles,
          .completionMessage = QT_TR_NOOP("Erstellung der wav-Dateien abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return extractArguments(files.input, files.output); },
@@ -104,7 +104,7 @@ void tonquirl::describePages()
         {.kind = Encode, .process = &wavProc, .table = wavTableWidget, .openEdit = wavOpenLineEdit,
          .saveEdit = wavSaveLineEdit, .openButton = wavOpenButton, .saveButton = wavSaveButton,
          .startButton = wavConvertButton, .progressBar = wavProgressBar,
-         .fileFilter = waveFiles, .program = Tool::lame,
+         .fileFilter = waveFiles, .openWithSuffix = ".wav", .program = Tool::lame,
          .outputSuffix = ".mp3", .completionMessage = QT_TR_NOOP("Konvertierung beendet!"),
          // read afresh for every row: a change during a batch applies from the next row on
          .arguments = [this, bitRate](const RowFiles &files) {
@@ -119,7 +119,7 @@ void tonquirl::describePages()
         {.kind = Decode, .process = &mpProc, .table = mpTableWidget, .openEdit = mpOpenLineEdit,
          .saveEdit = mpSaveLineEdit, .openButton = mpOpenButton, .saveButton = mpSaveButton,
          .startButton = mpConvertButton, .progressBar = mpProgressBar,
-         .fileFilter = "mp3-Files (*.mp3);;All Files(*.*)", .program = Tool::lame,
+         .fileFilter = "mp3-Files (*.mp3);;All Files(*.*)", .openWithSuffix = ".mp3", .program = Tool::lame,
          .outputSuffix = ".wav", .completionWork = CompletionWork::FillProgressBar,
          .completionMessage = QT_TR_NOOP("Dekodierung abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return decodeArguments(files.input, files.output); },

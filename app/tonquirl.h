@@ -19,6 +19,10 @@ public:
     explicit tonquirl(QWidget *parent = nullptr);
     ~tonquirl() override;
 
+    // Lists files named on the command line as if picked with Open, each on
+    // the page of its suffix; names the files it leaves out in one box.
+    void listFilesNamed(const QStringList &paths);
+
 private slots:
     void flvOpen();
     void flvSave();

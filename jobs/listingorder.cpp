@@ -1,5 +1,7 @@
 #include "listingorder.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -14,4 +16,36 @@ void sortForListing(QStringList &files)
     std::stable_sort(keyed.begin(), keyed.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     for (qsizetype i = 0; i < files.size(); ++i)
         files[i] = keyed[i].second;
+}
+
+FilesForPages sortOutFiles(const QStringList &paths, const QStringList &suffixes)
+{
+    FilesForPages sorted;
+    sorted.pages.resize(suffixes.size());
+    for (const QString &named : paths) {
+        const QString path = QDir::cleanPath(QFileInfo(named).absoluteFilePath());
+        qsizetype page = 0;
+        while (page < suffixes.size()
+               && (suffixes[page].isEmpty() || !path.endsWith(suffixes[page], Qt::CaseInsensitive)))
+            ++page;
+        if (page == suffixes.size()) {
+            sorted.leftOut.append({named, FilesForPages::UnknownType});
+            continue;
+        }
+        if (!QFileInfo(path).isFile()) {
+            sorted.leftOut.append({named, FilesForPages::Missing});
+            continue;
+        }
+        QStringList &taken = sorted.pages[page];
+        if (!taken.isEmpty() && QFileInfo(taken.first()).path() != QFileInfo(path).path()) {
+            sorted.leftOut.append({named, FilesForPages::OtherFolder});
+            continue;
+        }
+        if (!taken.contains(path))
+            taken.append(path);
+        sorted.lastPage = int(page);
+    }
+    for (QStringList &taken : sorted.pages)
+        sortForListing(taken);
+    return sorted;
 }

@@ -5,3 +5,23 @@
 // Sorts picked files as a page lists them: by name, case-insensitively,
 // from A to Z.
 void sortForListing(QStringList &files);
+
+// Files named from outside the dialog (on the command line, or dropped on
+// it), sorted out for the pages as Open would list them: each goes to the
+// page that takes its suffix, in any case, and a page takes the files of one
+// folder only, the folder of the first of them.
+struct FilesForPages {
+    enum Reason { UnknownType, Missing, OtherFolder };
+    struct LeftOut {
+        QString path;
+        Reason reason;
+    };
+    QList<QStringList> pages;  // absolute paths by page, sorted for listing
+    QList<LeftOut> leftOut;    // in the order they were named
+    int lastPage = -1;         // the page of the last file taken
+};
+
+// `suffixes` gives each page's suffix, such as ".flv", or nothing for a page
+// that takes no files from outside. A relative path is taken from the
+// working folder; a file named twice is taken once.
+FilesForPages sortOutFiles(const QStringList &paths, const QStringList &suffixes);

@@ -207,6 +207,23 @@ private slots:
             QCOMPARE(page(kind).saveEdit->text(), QStringLiteral("/tmp/chosen/"));
     }
 
+    void filesNamedOnTheCommandLine()
+    {
+        for (const char *name : {"v.flv", "y.wav", "c.mp3"})
+            write(in(name), "");
+        QStringList boxes;
+        ModalAnswers answers(noteWindows(&boxes));
+        restartWithout({"ffmpeg"});
+        QTest::qWait(200);
+        dialog->listFilesNamed({in("y.wav"), in("v.flv"), in("c.mp3"), out("gone.mp3")});
+        QCOMPARE(column(dialog->wavTableWidget, 0) + column(dialog->mpTableWidget, 0), QStringList({"y.wav", "c.mp3"}));
+        QVERIFY(dialog->wavConvertButton->isEnabled() && dialog->mpOpenLineEdit->text() == in()
+                && dialog->mpSaveLineEdit->text() == in());
+        QCOMPARE(dialog->tabWidget->currentIndex(), int(Decode));  // the last page filled
+        QCOMPARE(boxes.size(), 2);  // ffmpeg missing, and the files left out
+        QVERIFY(boxes[1].contains("v.flv (Seite abgeschaltet)") && boxes[1].contains("gone.mp3 (nicht gefunden)"));
+    }
+
     void oneFileBatch_data()
     {
         QTest::addColumn<int>("kind");

@@ -2,6 +2,7 @@
 // back from them, and what their files hold.
 #include "audiofiles.h"
 #include "id3tags.h"
+#include "listingorder.h"
 #include "outputfiles.h"
 #include "progress.h"
 
@@ -137,6 +138,45 @@ private slots:
         QVERIFY(QFileInfo(first).isHidden() && first.endsWith(".wav"));
         QVERIFY(reserveTemporaryOutput(dir.filePath("song.wav")) != first);  // never one already there
         QVERIFY(reserveTemporaryOutput(dir.filePath("no-folder/song.wav")).isEmpty());
+    }
+
+    void filesNamedFromOutside_data()
+    {
+        QTest::addColumn<QStringList>("named");  // relative to a folder with a/v.flv a/x.WAV a/y.wav a/c.mp3 a/t.txt b/z.wav
+        QTest::addColumn<QStringList>("pages");  // what each page takes, joined by " "
+        QTest::addColumn<QString>("leftOut");    // each "path:reason", joined by " "
+        QTest::addColumn<int>("lastPage");
+        const auto row = [](const char *tag, const QStringList &named, const QStringList &pages, const char *leftOut,
+                            int lastPage) { QTest::newRow(tag) << named << pages << QString(leftOut) << lastPage; };
+        row("each on its page", {"a/y.wav", "a/v.flv", "a/c.mp3", "a/x.WAV"}, {"a/v.flv", "", "a/x.WAV a/y.wav", "a/c.mp3"}, "", 2);
+        row("one folder a page", {"b/z.wav", "a/y.wav", "a/c.mp3"}, {"", "", "b/z.wav", "a/c.mp3"},
+            "a/y.wav:other folder", 3);
+        row("unknown and missing", {"a/c.mp3", "a/t.txt", "a/gone.wav"}, {"", "", "", "a/c.mp3"},
+            "a/t.txt:unknown type a/gone.wav:missing", 3);
+        row("named twice, a folder named .wav", {"./a/c.mp3", "a/../a/c.mp3", "a/d.wav"}, {"", "", "", "a/c.mp3"},
+            "a/d.wav:missing", 3);
+        row("nothing to take", {"a/t.txt"}, {"", "", "", ""}, "a/t.txt:unknown type", -1);
+    }
+    void filesNamedFromOutside()
+    {
+        QFETCH(QStringList, named);
+        QFETCH(QStringList, pages);
+        QFETCH(QString, leftOut);
+        QFETCH(int, lastPage);
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath("a/d.wav") && QDir(dir.path()).mkpath("b") && QDir::setCurrent(dir.path()));
+        for (const char *name : {"a/v.flv", "a/x.WAV", "a/y.wav", "a/c.mp3", "a/t.txt", "b/z.wav"})
+            writeFile(name, "");
+        const FilesForPages sorted = sortOutFiles(named, {".flv", "", ".wav", ".mp3"});
+        QStringList taken, left;
+        for (const QStringList &page : sorted.pages)
+            taken << QStringList(page).replaceInStrings(dir.path() + '/', "").join(' ');
+        const char *reasons[] = {"unknown type", "missing", "other folder"};
+        for (const FilesForPages::LeftOut &file : sorted.leftOut)
+            left << file.path + ':' + reasons[file.reason];
+        QCOMPARE(taken, pages);
+        QCOMPARE(left.join(' '), leftOut);
+        QCOMPARE(sorted.lastPage, lastPage);
     }
 
     void failureAdmittedOnStandardError()

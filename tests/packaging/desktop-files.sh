@@ -21,7 +21,7 @@ LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$BUILD_DIR/desktop/tonquirl.1.gz" 
 
 # One id for the entry, its icon and the metadata.
 grep -qx "Icon=$id" "$entry" || fail "the menu entry's icon is not $id"
-grep -qx "Exec=tonquirl" "$entry" || fail "the menu entry does not run tonquirl"
+grep -qx "Exec=tonquirl %F" "$entry" || fail "the menu entry does not hand files to tonquirl"
 grep -q "<id>$id</id>" "$metainfo" || fail "the metadata's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
     || fail "the metadata does not launch $id.desktop"
