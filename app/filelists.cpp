@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking the files of a page and its output folder.
 #include "tonquirl.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // At start-up: are the three tools installed where Debian puts them?
 #include "tonquirl.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Filling a page's table from 10,000 picked names: the sort and the listing
 // that follow the file chooser, as the program's Open step does them.
 #include "../tests/support/testkit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch cycle's cost, run on the program's own dialog:
 //   (a) 200 rows of a stub tool that exits at once, against QProcess alone
 //       running the same tool on the same files, and a shell loop doing so:

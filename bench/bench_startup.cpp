@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long from process start until the dialog is on screen, and how much
 // memory the program holds at its peak. Runs itself as a child many times:
 // the child does what main() does and reports once the window is shown.

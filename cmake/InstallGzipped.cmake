@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a text file gzip-compressed, as Debian ships manual pages and
 # changelogs. -n keeps the archive free of a timestamp.
 function(install_gzipped source destination)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "outcome.h"
 
 bool toolSucceeded(QProcess::ExitStatus exitStatus, int exitCode, bool failureReported)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for lame, ffmpeg and normalize-audio in the tests and benchmarks
 // (it is linked under those names). It appends a line to $STUB_LOG: its pid,
 // the signal it gets when its parent dies, its name and its arguments, each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialog through its own buttons, with stub tools first on the PATH:
 // the start-up checks for the tools, Open, and the four pages' batches.
 #include "support/testkit.h"

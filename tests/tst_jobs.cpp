@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plain functions behind the jobs: what the tools are told, what is read
 // back from them, and what their files hold.
 #include "audiofiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end with the real lame, ffmpeg and normalize-audio: a Flash video
 // goes through all four pages, checked with ffprobe at each step; then the
 // failures the tools do not report, and Stop.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the packaging checks. Each check runs from ctest with
 # SOURCE_DIR, BUILD_DIR and VERSION set, and fails at its first broken
 # expectation, saying which.

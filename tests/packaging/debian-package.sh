@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The .deb that cpack makes: lintian finds no error or warning (nor a
 # program without immediate binding), it depends
 # on the three tools and the Qt 6 libraries, those can be met here, and

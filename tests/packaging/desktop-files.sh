@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The menu entry, the AppStream metadata and the manual page pass their
 # validators without a warning, and tell the same story: one application
 # id, the program's version, and screenshots that exist.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` puts exactly the expected files in place, also into a
 # prefix with spaces, also a second time over the first; the icons have the
 # sizes their folders say, and the tree passes AppStream's check as a whole.

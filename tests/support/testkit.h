@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests share: a look inside the dialog, answers to its modal
 // windows as a user would give them, and stand-in tools first on the PATH.
