@@ -32,6 +32,7 @@ public:
     void attach(QTabWidget *tabs, std::array<JobPage, 4> pages);
     const JobPage &page(JobKind kind) const { return pages[kind]; }
 
+    bool isRunning() const { return state != State::Idle; }
     void startOrStop(JobKind kind);
     void readProgress(JobKind kind);
     void toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exitStatus);

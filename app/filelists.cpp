@@ -57,12 +57,18 @@ void tonquirl::listPicked(const JobPage &page, const QStringList &paths)
     page.progressBar->setValue(0);
 }
 
-void tonquirl::listFilesNamed(const QStringList &paths)
+// Each page's suffix of files named on the command line or dropped, by tab index.
+QStringList tonquirl::openWithSuffixes() const
 {
     QStringList suffixes;
     for (JobKind kind : {Extract, Normalize, Encode, Decode})
         suffixes << QString::fromLatin1(cycle.page(kind).openWithSuffix);
-    const FilesForPages sorted = sortOutFiles(paths, suffixes);
+    return suffixes;
+}
+
+void tonquirl::listFilesNamed(const QStringList &paths)
+{
+    const FilesForPages sorted = sortOutFiles(paths, openWithSuffixes());
 
     QStringList leftOut;
     const auto leaveOut = [&leftOut](const QString &path, const QString &why) {

@@ -3,6 +3,7 @@
 
 #include "audiofiles.h"
 #include "commandlines.h"
+#include "filedrops.h"
 #include "id3tags.h"
 #include "outputfiles.h"
 #include "progress.h"
@@ -54,6 +55,8 @@ tonquirl::tonquirl(QWidget *parent)
             SLOT(mpProcBeendet(int, QProcess::ExitStatus)));
 
     describePages();
+    new FileDrops(this, openWithSuffixes(), [this](int page) { return tabWidget->isTabEnabled(page); },
+                  [this] { return cycle.isRunning(); }, [this](const QStringList &files) { listFilesNamed(files); });
     // The window closed, the session ended or the program was asked to
     // quit: no tool may go on, and nothing half written may stay.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { cycle.abandon(); });

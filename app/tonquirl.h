@@ -20,8 +20,9 @@ public:
     explicit tonquirl(QWidget *parent = nullptr);
     ~tonquirl() override;
 
-    // Lists files named on the command line as if picked with Open, each on
-    // the page of its suffix; names the files it leaves out in one box.
+    // Lists files named on the command line or dropped on the window as if
+    // picked with Open, each on the page of its suffix; names the files it
+    // leaves out in one box.
     void listFilesNamed(const QStringList &paths);
 
 private slots:
@@ -78,6 +79,7 @@ private:
     void describePages();
     void openFiles(const JobPage &page);
     void listPicked(const JobPage &page, const QStringList &paths);
+    QStringList openWithSuffixes() const;
     void chooseOutputFolder(QLineEdit *folderEdit);
 
     friend struct DialogProbe;  // the tests' look inside

@@ -50,3 +50,26 @@ FilesForPages sortOutFiles(const QStringList &paths, const QStringList &suffixes
         sortForListing(taken);
     return sorted;
 }
+
+QStringList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes)
+{
+    QStringList patterns;
+    for (const QString &suffix : suffixes) {
+        if (!suffix.isEmpty())
+            patterns << QLatin1Char('*') + suffix;
+    }
+    QStringList files;
+    for (const QUrl &url : urls) {
+        if (!url.isLocalFile())
+            continue;
+        const QString path = url.toLocalFile();
+        if (!QFileInfo(path).isDir()) {
+            files << path;
+            continue;
+        }
+        const QDir folder(path, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
+        for (const QString &name : folder.entryList(patterns))
+            files << folder.filePath(name);
+    }
+    return files;
+}

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QStringList>
+#include <QUrl>
 
 // Sorts picked files as a page lists them: by name, case-insensitively,
 // from A to Z.
@@ -26,3 +28,8 @@ struct FilesForPages {
 // that takes no files from outside. A relative path is taken from the
 // working folder; a file named twice is taken once.
 FilesForPages sortOutFiles(const QStringList &paths, const QStringList &suffixes);
+
+// What a drop on the window names: its local files, and for a folder the
+// files directly inside it that end in one of `suffixes` (any case).
+// Anything else, such as a web address, is passed over.
+QStringList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes);

@@ -7,6 +7,7 @@
 #include "quitsignals.h"
 
 #include <QAccessible>
+#include <QMimeData>
 #include <csignal>
 #include <memory>
 
@@ -223,6 +224,55 @@ private slots:
         QCOMPARE(dialog->tabWidget->currentIndex(), int(Decode));  // the last page filled
         QCOMPARE(boxes.size(), 2);  // ffmpeg missing, and the files left out
         QVERIFY(boxes[1].contains("v.flv (Seite abgeschaltet)") && boxes[1].contains("gone.mp3 (nicht gefunden)"));
+    }
+
+    // Dropped anywhere, even on a folder field, files are listed as if named on the command line.
+    void dropsOnTheWindow_data()
+    {
+        QTest::addColumn<QStringList>("dropped");  // paths in in/, or web addresses
+        QTest::addColumn<bool>("duringBatch");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<QStringList>("listed");  // on flv -> wav, wav -> mp3 and mp3 -> wav
+        QTest::addColumn<int>("boxes");           // naming what was left out
+        QTest::newRow("three kinds") << QStringList{"v.flv", "y.wav", "c.mp3"} << false << true
+                                     << QStringList{"v.flv", "y.wav", "c.mp3"} << 0;
+        QTest::newRow("a folder") << QStringList{""} << false << true << QStringList{"v.flv", "x.WAV", "y.wav", "c.mp3"} << 0;
+        QTest::newRow("unknown and remote") << QStringList{"t.txt", "https://example.org/a.wav", "y.wav"} << false << true
+                                            << QStringList{"y.wav"} << 1;
+        QTest::newRow("remote only") << QStringList{"https://example.org/a.wav"} << false << false << QStringList() << 0;
+        QTest::newRow("during a batch") << QStringList{"c.mp3"} << true << false << QStringList{"m.mp3"} << 0;
+    }
+    void dropsOnTheWindow()
+    {
+        QFETCH(QStringList, dropped);
+        QFETCH(bool, duringBatch);
+        QFETCH(bool, taken);
+        QFETCH(QStringList, listed);
+        QFETCH(int, boxes);
+        for (const char *name : {"v.flv", "x.WAV", "y.wav", "c.mp3", "t.txt"})
+            write(in(name), "");
+        QVERIFY(QDir(in()).mkpath("sub") && QFile::copy(in("y.wav"), in("sub/z.wav")));
+        if (duringBatch) {
+            open(Decode, {{"m.mp3", "sleep 20000\n"}});
+            startAndWaitForCall(Decode, 1);
+        }
+        QList<QUrl> urls;
+        for (const QString &item : dropped)
+            urls << (item.startsWith("https:") ? QUrl(item) : QUrl::fromLocalFile(in(item)));
+        QMimeData carried;  // as file managers carry files: as addresses, and as text a folder field would take
+        carried.setUrls(urls);
+        carried.setText(dropped.join(' '));
+        QStringList shown;
+        ModalAnswers answers(noteWindows(&shown));
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &carried, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(dialog->wavOpenLineEdit, &enter);
+        QCOMPARE(enter.isAccepted(), taken);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &carried, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(dialog->wavOpenLineEdit, &drop);
+        QTest::qWait(100);
+        QCOMPARE(column(dialog->flvTableWidget, 0) + column(dialog->wavTableWidget, 0) + column(dialog->mpTableWidget, 0), listed);
+        QCOMPARE(shown.size(), boxes);
+        QVERIFY(dialog->wavOpenLineEdit->text().isEmpty() || dialog->wavOpenLineEdit->text() == in());
     }
 
     void oneFileBatch_data()

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "filedrops.h"
+
+#include "listingorder.h"
+
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTimer>
+#include <QWidget>
+#include <utility>
+
+FileDrops::FileDrops(QWidget *window, QStringList suffixes, std::function<bool(int page)> pageOn,
+                     std::function<bool()> busy, std::function<void(const QStringList &)> list)
+    : QObject(window), suffixes(std::move(suffixes)), pageOn(std::move(pageOn)), busy(std::move(busy)),
+      list(std::move(list))
+{
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+    for (QWidget *part : window->findChildren<QWidget *>()) {
+        if (part->acceptDrops())
+            part->installEventFilter(this);
+    }
+}
+
+bool FileDrops::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter: {
+        const QMimeData *carried = static_cast<QDragEnterEvent *>(event)->mimeData();
+        dragged = filesOfDrop(carried->urls(), suffixes);
+        const FilesForPages sorted = sortOutFiles(dragged, suffixes);
+        bool listable = false;
+        for (int page = 0; page < sorted.pages.size(); ++page)
+            listable = listable || (!sorted.pages[page].isEmpty() && pageOn(page));
+        if (!listable)
+            dragged.clear();
+        [[fallthrough]];
+    }
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (dragged.isEmpty() || busy())
+            drag->ignore();
+        else
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (dragged.isEmpty() || busy())
+            return true;
+        drop->acceptProposedAction();
+        // Listed once the drop is over: a message box must not hold up the one who dragged.
+        QTimer::singleShot(0, this, [this, files = std::exchange(dragged, {})] { list(files); });
+        return true;
+    }
+    default:
+        return false;
+    }
+}

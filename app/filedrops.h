@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+// Lets files and folders be dropped anywhere on a window and hands them to
+// `list`, as files named on the command line are. A drag is taken when at
+// least one item it carries can be listed on a page that is on, and refused
+// while `busy` says so. A folder stands for the files directly inside it
+// that end in one of the pages' `suffixes`; only local files count. It
+// watches the window and every part of it that takes drops of its own (the
+// folder fields would take a dropped path as text).
+class FileDrops : public QObject
+{
+public:
+    FileDrops(QWidget *window, QStringList suffixes, std::function<bool(int page)> pageOn,
+              std::function<bool()> busy, std::function<void(const QStringList &)> list);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QStringList suffixes;
+    std::function<bool(int page)> pageOn;
+    std::function<bool()> busy;
+    std::function<void(const QStringList &)> list;
+    QStringList dragged;  // what the drag over the window would list
+};
