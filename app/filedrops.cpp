@@ -22,6 +22,21 @@ FileDrops::FileDrops(QWidget *window, QStringList suffixes, std::function<bool(i
     }
 }
 
+namespace {
+
+// A drop is taken as a copy: taken as a move, it could lead the file
+// manager that the files came from to remove them.
+bool takeAsCopy(QDropEvent *drop)
+{
+    if (!(drop->possibleActions() & Qt::CopyAction))
+        return false;
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    return true;
+}
+
+} // namespace
+
 bool FileDrops::eventFilter(QObject *, QEvent *event)
 {
     switch (event->type()) {
@@ -38,17 +53,14 @@ bool FileDrops::eventFilter(QObject *, QEvent *event)
     }
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (dragged.isEmpty() || busy())
+        if (dragged.isEmpty() || busy() || !takeAsCopy(drag))
             drag->ignore();
-        else
-            drag->acceptProposedAction();
         return true;
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        if (dragged.isEmpty() || busy())
+        if (dragged.isEmpty() || busy() || !takeAsCopy(drop))
             return true;
-        drop->acceptProposedAction();
         // Listed once the drop is over: a message box must not hold up the one who dragged.
         QTimer::singleShot(0, this, [this, files = std::exchange(dragged, {})] { list(files); });
         return true;

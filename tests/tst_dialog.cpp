@@ -264,10 +264,11 @@ private slots:
         carried.setText(dropped.join(' '));
         QStringList shown;
         ModalAnswers answers(noteWindows(&shown));
-        QDragEnterEvent enter({5, 5}, Qt::CopyAction, &carried, Qt::LeftButton, Qt::NoModifier);
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction | Qt::MoveAction, &carried, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(dialog->wavOpenLineEdit, &enter);
         QCOMPARE(enter.isAccepted(), taken);
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &carried, Qt::LeftButton, Qt::NoModifier);
+        QVERIFY(!taken || enter.dropAction() == Qt::CopyAction);  // Shift asks for a move, which could remove the source
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &carried, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(dialog->wavOpenLineEdit, &drop);
         QTest::qWait(100);
         QCOMPARE(column(dialog->flvTableWidget, 0) + column(dialog->wavTableWidget, 0) + column(dialog->mpTableWidget, 0), listed);
