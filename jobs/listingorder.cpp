@@ -67,7 +67,8 @@ QStringList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes)
             files << path;
             continue;
         }
-        const QDir folder(path, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files | QDir::Hidden);
+        // Hidden files, such as unfinished outputs, are no one's pick.
+        const QDir folder(path, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files);
         for (const QString &name : folder.entryList(patterns))
             files << folder.filePath(name);
     }

@@ -30,6 +30,6 @@ struct FilesForPages {
 FilesForPages sortOutFiles(const QStringList &paths, const QStringList &suffixes);
 
 // What a drop on the window names: its local files, and for a folder the
-// files directly inside it that end in one of `suffixes` (any case).
+// files directly inside it, not hidden, that end in one of `suffixes` (any case).
 // Anything else, such as a web address, is passed over.
 QStringList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes);

@@ -249,7 +249,7 @@ private slots:
         QFETCH(bool, taken);
         QFETCH(QStringList, listed);
         QFETCH(int, boxes);
-        for (const char *name : {"v.flv", "x.WAV", "y.wav", "c.mp3", "t.txt"})
+        for (const char *name : {"v.flv", "x.WAV", "y.wav", "c.mp3", "t.txt", ".unfinished.wav"})
             write(in(name), "");
         QVERIFY(QDir(in()).mkpath("sub") && QFile::copy(in("y.wav"), in("sub/z.wav")));
         if (duringBatch) {
