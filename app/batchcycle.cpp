@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batchcycle.h"
 
-#include "audiofiles.h"
 #include "jobtable.h"
 #include "outcome.h"
 #include "outputfiles.h"

@@ -64,11 +64,10 @@ tonquirl::tonquirl(QWidget *parent)
 
 tonquirl::~tonquirl()
 {
-    // A tool still running is killed when its process object goes; its end
-    // must not reach a cycle that is already gone.
+    // The cycle, destroyed before the processes, ends a running tool and
+    // removes what it wrote; that end must not come back through the slots.
     for (QProcess *process : {&flvProc, &normProc, &wavProc, &mpProc})
         process->disconnect(this);
-    cycle.abandon();
 }
 
 // What sets each page apart; everything else is the same batch cycle.
