@@ -88,8 +88,11 @@ void BatchCycle::startBatch(const JobPage &page)
     currentRow = 0;
     protectedFiles.clear();
     if (page.outputSuffix) {
-        for (int row = 0; row < page.table->rowCount(); ++row)
-            protectedFiles.insert(fileIdentity(rowFiles(page, row).input));
+        // Every file the user listed is one to read, on this page or another.
+        for (const JobPage &listing : pages) {
+            for (int row = 0; row < listing.table->rowCount(); ++row)
+                protectedFiles.insert(fileIdentity(rowFiles(listing, row).input));
+        }
     }
     toolEnvironment = withUtf8CharacterType(QProcessEnvironment::systemEnvironment());
     lockOtherControls(page, true);
@@ -139,11 +142,17 @@ bool BatchCycle::prepareRow(const JobPage &page)
 {
     state = State::Running;
     runningPage = &page;
-    row = RunningRow{rowFiles(page, currentRow), QString(), QSet<QString>(),
-                     FailureWatch(QString::fromLatin1(page.failureText))};
+    row = RunningRow{rowFiles(page, currentRow), QString(), QSet<QString>(), KeptOriginal(),
+                     FailureWatch(page.failureTexts)};
+    if (!page.outputSuffix)
+        row.files.input = realFile(row.files.input);  // a link stays a link
     if (page.acceptsInput && !page.acceptsInput(row.files.input))
         return false;
-    if (page.outputSuffix) {
+    if (!page.outputSuffix) {
+        row.original = KeptOriginal::keep(row.files.input);
+        if (!row.original.allowsRun())
+            return false;
+    } else {
         // The folder fields stay editable during a batch: check the row's own input as it is now.
         const QString target = fileIdentity(row.files.output);
         if (protectedFiles.contains(target) || target == fileIdentity(row.files.input))
@@ -172,12 +181,17 @@ void BatchCycle::toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exit
         runRows(page);
 }
 
-// Moves the output onto its final name when it holds audio. False: there is
-// no complete output, and the row failed.
+// Moves the output onto its final name when it is complete and holds audio,
+// or lets the original of a file rewritten in place go when the file is
+// whole. False: the row failed.
 bool BatchCycle::keepOutput(const JobPage &page)
 {
-    if (row.temporaryOutput.isEmpty())
-        return true;  // the job works in place
+    if (!page.outputSuffix) {
+        if (!row.original.rewriteIsWhole())
+            return false;
+        row.original.letGo();
+        return true;
+    }
     if (page.outputHoldsAudio && !page.outputHoldsAudio(row.temporaryOutput))
         return false;
     if (!moveIntoPlace(row.temporaryOutput, row.files.output))
@@ -191,6 +205,7 @@ void BatchCycle::removeLeftovers(const JobPage &page)
     if (!row.temporaryOutput.isEmpty())
         QFile::remove(row.temporaryOutput);
     row.temporaryOutput.clear();
+    row.original.putBack();
     if (page.toolTemporaries) {
         const QString folder = QFileInfo(row.files.input).absolutePath();
         for (const QString &name : page.toolTemporaries(folder) - row.temporariesBefore)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "jobpage.h"
+#include "keptoriginal.h"
 #include "progress.h"
 
 #include <QProcess>
@@ -19,8 +20,12 @@ class QTabWidget;
 // and a message. Only one page runs at a time; the others are locked.
 //
 // A tool writes to a hidden temporary file that becomes the output only
-// when the run succeeded; whatever a failed, stopped or abandoned run wrote
-// is removed, and a file already under the output's name is left alone.
+// when the run succeeded and the output is complete; whatever a failed,
+// stopped or abandoned run wrote is removed, and a file already under the
+// output's name is left alone. A tool that rewrites its file in place works
+// on the file itself, wherever a link leads, and its original is put back
+// unless the run succeeded and the file is whole. No output may land on a
+// file listed on any page.
 class BatchCycle
 {
 public:
@@ -52,6 +57,7 @@ private:
         RowFiles files;                   // the output under its final name
         QString temporaryOutput;          // what the tool writes to
         QSet<QString> temporariesBefore;  // the tool's own temporaries, before it ran
+        KeptOriginal original;            // of a file rewritten in place
         FailureWatch failure;
     };
 
@@ -74,7 +80,7 @@ private:
     std::array<JobPage, 4> pages{};
     std::array<QString, 4> startLabels;
     QSet<int> tabsWithoutTool;
-    // The inputs and the outputs so far of the running batch, which no row may overwrite.
+    // The files listed on the pages and the outputs so far of the running batch, which no row may overwrite.
     QSet<QString> protectedFiles;
     QProcessEnvironment toolEnvironment;
 

@@ -10,7 +10,7 @@
 #include <utility>
 
 FileDrops::FileDrops(QWidget *window, QStringList suffixes, std::function<bool(int page)> pageOn,
-                     std::function<bool()> busy, std::function<void(const QStringList &)> list)
+                     std::function<bool()> busy, std::function<void(const QByteArrayList &)> list)
     : QObject(window), suffixes(std::move(suffixes)), pageOn(std::move(pageOn)), busy(std::move(busy)),
       list(std::move(list))
 {
@@ -47,6 +47,8 @@ bool FileDrops::eventFilter(QObject *, QEvent *event)
         bool listable = false;
         for (int page = 0; page < sorted.pages.size(); ++page)
             listable = listable || (!sorted.pages[page].isEmpty() && pageOn(page));
+        for (const FilesForPages::LeftOut &file : sorted.leftOut)
+            listable = listable || file.reason == FilesForPages::NotUtf8;
         if (!listable)
             dragged.clear();
         [[fallthrough]];

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayList>
 #include <QObject>
 #include <QStringList>
 #include <functional>
@@ -18,7 +19,7 @@ class FileDrops : public QObject
 {
 public:
     FileDrops(QWidget *window, QStringList suffixes, std::function<bool(int page)> pageOn,
-              std::function<bool()> busy, std::function<void(const QStringList &)> list);
+              std::function<bool()> busy, std::function<void(const QByteArrayList &)> list);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -27,6 +28,6 @@ private:
     QStringList suffixes;
     std::function<bool(int page)> pageOn;
     std::function<bool()> busy;
-    std::function<void(const QStringList &)> list;
-    QStringList dragged;  // what the drag over the window would list
+    std::function<void(const QByteArrayList &)> list;
+    QByteArrayList dragged;  // what the drag over the window would list
 };

@@ -2,6 +2,7 @@
 // Picking the files of a page and its output folder.
 #include "tonquirl.h"
 
+#include "filenames.h"
 #include "jobtable.h"
 #include "listingorder.h"
 
@@ -27,13 +28,33 @@ QString tonquirl::saveDialog(QString initialDir)
     return folder + QLatin1Char('/');
 }
 
+namespace {
+
+const char *const notUtf8 = QT_TRANSLATE_NOOP("tonquirl", "Name ist kein UTF-8, bitte die Datei umbenennen");
+
+// "name (why)" for the box that names the files left out.
+QString leftOutLine(const QString &path, const QString &why)
+{
+    return path.toHtmlEscaped() + QStringLiteral(" (") + why + QLatin1Char(')');
+}
+
+} // namespace
+
 void tonquirl::openFiles(const JobPage &page)
 {
     const QString startFolder = page.openEdit->text();
-    const QStringList paths = openDialog(startFolder.isEmpty() ? QDir::homePath() : startFolder,
-                                         page.fileFilter);
+    QStringList paths = openDialog(startFolder.isEmpty() ? QDir::homePath() : startFolder, page.fileFilter);
+    // The chooser shows a name that is not UTF-8 as text, which may be another file's name.
+    QStringList leftOut;
+    paths.removeIf([&](const QString &path) {
+        const QByteArrayList mistaken = namesMistakenFor(path);
+        for (const QByteArray &name : mistaken)
+            leftOut << leftOutLine(escapedName(name), tr(notUtf8));
+        return !mistaken.isEmpty();
+    });
     if (!paths.isEmpty())
         listPicked(page, paths);
+    showLeftOut(leftOut);
 }
 
 // Lists sorted paths of one folder on the page, as picked with Open: the
@@ -66,19 +87,15 @@ QStringList tonquirl::openWithSuffixes() const
     return suffixes;
 }
 
-void tonquirl::listFilesNamed(const QStringList &paths)
+void tonquirl::listFilesNamed(const QByteArrayList &paths)
 {
     const FilesForPages sorted = sortOutFiles(paths, openWithSuffixes());
 
+    const char *why[] = {QT_TR_NOOP("keine flv-, wav- oder mp3-Datei"), QT_TR_NOOP("nicht gefunden"),
+                         QT_TR_NOOP("anderer Ordner als die übrigen"), notUtf8};  // by FilesForPages::Reason
     QStringList leftOut;
-    const auto leaveOut = [&leftOut](const QString &path, const QString &why) {
-        leftOut << path.toHtmlEscaped() + QStringLiteral(" (") + why + QLatin1Char(')');
-    };
-    for (const FilesForPages::LeftOut &file : sorted.leftOut) {
-        leaveOut(file.path, file.reason == FilesForPages::UnknownType ? tr("keine flv-, wav- oder mp3-Datei")
-                            : file.reason == FilesForPages::Missing   ? tr("nicht gefunden")
-                                                                      : tr("anderer Ordner als die übrigen"));
-    }
+    for (const FilesForPages::LeftOut &file : sorted.leftOut)
+        leftOut << leftOutLine(file.path, tr(why[file.reason]));
     for (int kind = 0; kind < sorted.pages.size(); ++kind) {
         if (sorted.pages[kind].isEmpty())
             continue;
@@ -86,13 +103,18 @@ void tonquirl::listFilesNamed(const QStringList &paths)
             listPicked(cycle.page(JobKind(kind)), sorted.pages[kind]);
         else
             for (const QString &path : sorted.pages[kind])
-                leaveOut(path, tr("Seite abgeschaltet"));
+                leftOut << leftOutLine(path, tr("Seite abgeschaltet"));
     }
     if (sorted.lastPage >= 0 && tabWidget->isTabEnabled(sorted.lastPage))
         tabWidget->setCurrentIndex(sorted.lastPage);
-    if (!leftOut.isEmpty())
+    showLeftOut(leftOut);
+}
+
+void tonquirl::showLeftOut(const QStringList &lines)
+{
+    if (!lines.isEmpty())
         QMessageBox::warning(this, QStringLiteral("tonquirl"),
-                             tr("<b>Nicht aufgenommen:</b><br><br>") + leftOut.join(QStringLiteral("<br>")));
+                             tr("<b>Nicht aufgenommen:</b><br><br>") + lines.join(QStringLiteral("<br>")));
 }
 
 void tonquirl::chooseOutputFolder(QLineEdit *folderEdit)

@@ -43,7 +43,7 @@ struct JobPage {
     const char *fileFilter;
     const char *openWithSuffix = nullptr;  // files named on the command line with it come here
     const char *program;
-    const char *outputSuffix = nullptr;  // null: in place
+    const char *outputSuffix = nullptr;  // null: in place, the original kept until the result is checked
     CompletionWork completionWork = CompletionWork::None;
     const char *completionMessage;
     std::function<QStringList(const RowFiles &)> arguments;
@@ -52,7 +52,7 @@ struct JobPage {
     // What the tool's exit code does not tell, where the page needs it:
     bool (*acceptsInput)(const QString &path) = nullptr;      // checked before the tool runs
     bool (*outputHoldsAudio)(const QString &path) = nullptr;  // checked after it ran
-    const char *failureText = nullptr;                        // admitted on standard error
+    QStringList failureTexts{};                               // admitted on standard error
     // The temporary files the tool leaves in its file's folder when stopped.
     QSet<QString> (*toolTemporaries)(const QString &folder) = nullptr;
 };

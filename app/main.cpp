@@ -12,9 +12,13 @@ int main(int argc, char *argv[])
     // Lives as long as the program; the event loop's end is the program's end.
     auto *dialog = new tonquirl;
     dialog->show();
-    // Qt has taken its own options out; what is left names files to list.
-    // Queued after the start-up checks, which may switch a page off.
-    if (const QStringList files = app.arguments().mid(1); !files.isEmpty())
+    // Qt has taken its own options out of argv; what is left names files to
+    // list, by their own bytes. Queued after the start-up checks, which may
+    // switch a page off.
+    QByteArrayList files;
+    for (int i = 1; i < argc; ++i)
+        files << QByteArray(argv[i]);
+    if (!files.isEmpty())
         QTimer::singleShot(0, dialog, [dialog, files] { dialog->listFilesNamed(files); });
     return app.exec();
 }

@@ -56,7 +56,7 @@ tonquirl::tonquirl(QWidget *parent)
 
     describePages();
     new FileDrops(this, openWithSuffixes(), [this](int page) { return tabWidget->isTabEnabled(page); },
-                  [this] { return cycle.isRunning(); }, [this](const QStringList &files) { listFilesNamed(files); });
+                  [this] { return cycle.isRunning(); }, [this](const QByteArrayList &files) { listFilesNamed(files); });
     // The window closed, the session ended or the program was asked to
     // quit: no tool may go on, and nothing half written may stay.
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { cycle.abandon(); });
@@ -95,15 +95,18 @@ void tonquirl::describePages()
          .progress = [this](const QString &chunk) {
              return playTimePercent(chunk, {flvDuration, flvDurationSeen});
          },
-         .lastPercent = &flvPercent, .outputHoldsAudio = isWaveWithAudio},
+         .lastPercent = &flvPercent, .outputHoldsAudio = isCompleteWaveWithAudio},
         {.kind = Normalize, .process = &normProc, .table = normTableWidget, .openEdit = normOpenLineEdit,
          .openButton = normOpenButton, .startButton = normConvertButton, .progressBar = normProgressBar,
          .fileFilter = waveFiles, .program = Tool::normalizeAudio,
          .completionMessage = QT_TR_NOOP("Normalisierung abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return normalizeArguments(files.input); },
          .progress = percentInText, .lastPercent = &normPercent,
-         // "normalize-audio: error reading x.wav", and still exit code 0
-         .failureText = ": error ", .toolTemporaries = normalizeTemporaries},
+         // it never ends on a WAV that does not state its length
+         .acceptsInput = isCompleteWaveWithAudio,
+         // "normalize-audio: error reading x.wav", a full disk, and still exit code 0
+         .failureTexts = {QStringLiteral(": error "), QStringLiteral("unable to write data")},
+         .toolTemporaries = normalizeTemporaries},
         {.kind = Encode, .process = &wavProc, .table = wavTableWidget, .openEdit = wavOpenLineEdit,
          .saveEdit = wavSaveLineEdit, .openButton = wavOpenButton, .saveButton = wavSaveButton,
          .startButton = wavConvertButton, .progressBar = wavProgressBar,
@@ -127,8 +130,8 @@ void tonquirl::describePages()
          .completionMessage = QT_TR_NOOP("Dekodierung abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return decodeArguments(files.input, files.output); },
          .progress = frameCounterPercent, .lastPercent = &mpPercent,
-         // a damaged MP3 decodes into an empty WAV, with exit code 0
-         .outputHoldsAudio = isWaveWithAudio},
+         // a damaged MP3 decodes into an empty WAV, a full disk into a short one, with exit code 0
+         .outputHoldsAudio = isCompleteWaveWithAudio},
     }});
 }
 

@@ -5,6 +5,7 @@
 
 #include "batchcycle.h"
 
+#include <QByteArrayList>
 #include <QDialog>
 #include <QProcess>
 #include <QStringList>
@@ -20,10 +21,10 @@ public:
     explicit tonquirl(QWidget *parent = nullptr);
     ~tonquirl() override;
 
-    // Lists files named on the command line or dropped on the window as if
-    // picked with Open, each on the page of its suffix; names the files it
-    // leaves out in one box.
-    void listFilesNamed(const QStringList &paths);
+    // Lists files named on the command line or dropped on the window, by
+    // their names' own bytes, as if picked with Open, each on the page of
+    // its suffix; names the files it leaves out in one box.
+    void listFilesNamed(const QByteArrayList &paths);
 
 private slots:
     void flvOpen();
@@ -79,6 +80,7 @@ private:
     void describePages();
     void openFiles(const JobPage &page);
     void listPicked(const JobPage &page, const QStringList &paths);
+    void showLeftOut(const QStringList &lines);
     QStringList openWithSuffixes() const;
     void chooseOutputFolder(QLineEdit *folderEdit);
 

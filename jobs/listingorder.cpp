@@ -1,11 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "listingorder.h"
 
+#include "filenames.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <sys/stat.h>
 #include <utility>
 #include <vector>
+
+namespace {
+
+// The page whose suffix the name ends in, in any case; -1 for none.
+qsizetype pageTaking(const QByteArray &name, const QStringList &suffixes)
+{
+    const QByteArray lowered = name.toLower();
+    for (qsizetype page = 0; page < suffixes.size(); ++page) {
+        if (!suffixes[page].isEmpty() && lowered.endsWith(suffixes[page].toLower().toLatin1()))
+            return page;
+    }
+    return -1;
+}
+
+bool isFolder(const QByteArray &path)
+{
+    struct stat status = {};
+    return stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+bool isFile(const QByteArray &path)
+{
+    struct stat status = {};
+    return stat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+} // namespace
 
 void sortForListing(QStringList &files)
 {
@@ -19,27 +50,30 @@ void sortForListing(QStringList &files)
         files[i] = keyed[i].second;
 }
 
-FilesForPages sortOutFiles(const QStringList &paths, const QStringList &suffixes)
+FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffixes)
 {
     FilesForPages sorted;
     sorted.pages.resize(suffixes.size());
-    for (const QString &named : paths) {
-        const QString path = QDir::cleanPath(QFileInfo(named).absoluteFilePath());
-        qsizetype page = 0;
-        while (page < suffixes.size()
-               && (suffixes[page].isEmpty() || !path.endsWith(suffixes[page], Qt::CaseInsensitive)))
-            ++page;
-        if (page == suffixes.size()) {
-            sorted.leftOut.append({named, FilesForPages::UnknownType});
+    for (const QByteArray &named : paths) {
+        const auto leaveOut = [&](FilesForPages::Reason reason) { sorted.leftOut.append({escapedName(named), reason}); };
+        const qsizetype page = pageTaking(named, suffixes);
+        const QByteArray absolute = named.startsWith('/') ? named : QFile::encodeName(QDir::currentPath()) + '/' + named;
+        if (page < 0) {
+            leaveOut(FilesForPages::UnknownType);
             continue;
         }
-        if (!QFileInfo(path).isFile()) {
-            sorted.leftOut.append({named, FilesForPages::Missing});
+        if (!isFile(absolute)) {
+            leaveOut(FilesForPages::Missing);
             continue;
         }
+        if (!isExactName(absolute)) {
+            leaveOut(FilesForPages::NotUtf8);
+            continue;
+        }
+        const QString path = QDir::cleanPath(QFile::decodeName(absolute));
         QStringList &taken = sorted.pages[page];
         if (!taken.isEmpty() && QFileInfo(taken.first()).path() != QFileInfo(path).path()) {
-            sorted.leftOut.append({named, FilesForPages::OtherFolder});
+            leaveOut(FilesForPages::OtherFolder);
             continue;
         }
         if (!taken.contains(path))
@@ -51,26 +85,25 @@ FilesForPages sortOutFiles(const QStringList &paths, const QStringList &suffixes
     return sorted;
 }
 
-QStringList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes)
+QByteArrayList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes)
 {
-    QStringList patterns;
-    for (const QString &suffix : suffixes) {
-        if (!suffix.isEmpty())
-            patterns << QLatin1Char('*') + suffix;
-    }
-    QStringList files;
+    QByteArrayList files;
     for (const QUrl &url : urls) {
         if (!url.isLocalFile())
             continue;
-        const QString path = url.toLocalFile();
-        if (!QFileInfo(path).isDir()) {
+        // The name's own bytes: decoded to text, "%E9" would turn into U+FFFD.
+        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        if (!isFolder(path)) {
             files << path;
             continue;
         }
         // Hidden files, such as unfinished outputs, are no one's pick.
-        const QDir folder(path, QString(), QDir::Name | QDir::IgnoreCase, QDir::Files);
-        for (const QString &name : folder.entryList(patterns))
-            files << folder.filePath(name);
+        const QByteArray folder = path.endsWith('/') ? path : path + '/';
+        for (const QByteArray &name : namesInFolder(folder)) {
+            const QByteArray file = folder + name;
+            if (!name.startsWith('.') && pageTaking(name, suffixes) >= 0 && isFile(file))
+                files << file;
+        }
     }
     return files;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArrayList>
 #include <QList>
 #include <QStringList>
 #include <QUrl>
@@ -14,9 +15,9 @@ void sortForListing(QStringList &files);
 // page that takes its suffix, in any case, and a page takes the files of one
 // folder only, the folder of the first of them.
 struct FilesForPages {
-    enum Reason { UnknownType, Missing, OtherFolder };
+    enum Reason { UnknownType, Missing, OtherFolder, NotUtf8 };
     struct LeftOut {
-        QString path;
+        QString path;  // as named, with the bytes that are not UTF-8 escaped
         Reason reason;
     };
     QList<QStringList> pages;  // absolute paths by page, sorted for listing
@@ -24,12 +25,14 @@ struct FilesForPages {
     int lastPage = -1;         // the page of the last file taken
 };
 
-// `suffixes` gives each page's suffix, such as ".flv", or nothing for a page
-// that takes no files from outside. A relative path is taken from the
-// working folder; a file named twice is taken once.
-FilesForPages sortOutFiles(const QStringList &paths, const QStringList &suffixes);
+// `paths` are the names' own bytes, as the system gives them: a name that
+// is not UTF-8 is left out, never mistaken for another. `suffixes` gives each
+// page's suffix, such as ".flv", or nothing for a page that takes no files
+// from outside. A relative path is taken from the working folder; a file
+// named twice is taken once.
+FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffixes);
 
-// What a drop on the window names: its local files, and for a folder the
-// files directly inside it, not hidden, that end in one of `suffixes` (any case).
-// Anything else, such as a web address, is passed over.
-QStringList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes);
+// What a drop on the window names, as bytes: its local files, and for a
+// folder the files directly inside it, not hidden, that end in one of
+// `suffixes` (any case). Anything else, such as a web address, is passed over.
+QByteArrayList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes);

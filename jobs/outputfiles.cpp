@@ -23,23 +23,32 @@ QString randomLetters(int count)
 
 } // namespace
 
-QString reserveTemporaryOutput(const QString &finalPath)
+QString createHiddenBeside(const QString &finalPath, const std::function<int(const QByteArray &path)> &create)
 {
     const QFileInfo final(finalPath);
     const QString suffix = final.suffix().isEmpty() ? QString() : QLatin1Char('.') + final.suffix();
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString path = final.dir().filePath(QStringLiteral(".tonquirl-") + randomLetters(6) + suffix);
-        // Created, never opened over an existing file; the mode follows the
-        // umask as the tool's own file would.
-        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0) {
-            ::close(fd);
+        const int error = create(QFile::encodeName(path));
+        if (error == 0)
             return path;
-        }
-        if (errno != EEXIST)
+        errno = error;
+        if (error != EEXIST)
             return QString();
     }
     return QString();
+}
+
+QString reserveTemporaryOutput(const QString &finalPath)
+{
+    return createHiddenBeside(finalPath, [](const QByteArray &path) {
+        // The mode follows the umask, as the tool's own file would.
+        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0)
+            return errno;
+        ::close(fd);
+        return 0;
+    });
 }
 
 bool moveIntoPlace(const QString &temporaryPath, const QString &finalPath)

@@ -1,17 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QSet>
 #include <QString>
+#include <functional>
 
 // A tool writes its output under a hidden temporary name beside the final
 // one; only a complete output is moved onto the final name. A failed or
 // stopped run thus never leaves a partial file under the final name, nor
 // touches a file that was there before.
 
-// Creates an empty, hidden file in the folder of `finalPath` that ends in the
-// same suffix (the tools pick the format from it), e.g.
-// "/out/.tonquirl-k3XbQ9.wav" for "/out/song.wav". Gives its path, or an
+// Makes a new hidden file in the folder of `finalPath`, ending in the same
+// suffix (the tools pick the format from it), such as
+// "/out/.tonquirl-k3XbQ9.wav" for "/out/song.wav". `create` makes the file
+// under the name it is given, never over an existing one, and returns 0 or
+// an errno. Gives the file's path, or an empty string with errno set.
+QString createHiddenBeside(const QString &finalPath, const std::function<int(const QByteArray &path)> &create);
+
+// An empty hidden file beside `finalPath` for the tool to write to, or an
 // empty string when the folder cannot be written to.
 QString reserveTemporaryOutput(const QString &finalPath);
 

@@ -91,11 +91,18 @@ std::optional<int> playTimePercent(const QString &chunk, PlayTimeState state)
     return shareInPercent(elapsed, state.duration);
 }
 
+FailureWatch::FailureWatch(QStringList markers) : markers(std::move(markers))
+{
+    for (const QString &marker : std::as_const(this->markers))
+        carried = qMax(carried, marker.size() - 1);
+}
+
 void FailureWatch::read(const QString &chunk)
 {
-    if (marker.isEmpty() || seen)
+    if (markers.isEmpty() || seen)
         return;
     const QString text = tail + chunk;
-    seen = text.contains(marker);
-    tail = text.right(marker.size() - 1);
+    for (const QString &marker : std::as_const(markers))
+        seen = seen || text.contains(marker);
+    tail = text.right(carried);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Reading the tools' progress out of one chunk of their standard error.
@@ -26,18 +27,20 @@ struct PlayTimeState {
 // duration. Updates the state and gives a percentage in 0..100, or nothing.
 std::optional<int> playTimePercent(const QString &chunk, PlayTimeState state);
 
-// Watches a tool's standard error for the text by which it admits a failure
-// that its exit code hides (normalize-audio exits with 0 after "error
-// reading"). The text may arrive split over two chunks.
+// Watches a tool's standard error for the texts by which it admits a
+// failure that its exit code hides (normalize-audio exits with 0 after
+// "error reading", and after a full disk). A text may arrive split over two
+// chunks.
 class FailureWatch
 {
 public:
-    explicit FailureWatch(QString marker = QString()) : marker(std::move(marker)) {}
+    explicit FailureWatch(QStringList markers = {});
     void read(const QString &chunk);
     bool failureReported() const { return seen; }
 
 private:
-    QString marker;
+    QStringList markers;
+    qsizetype carried = 0;  // the longest marker but one character
     QString tail;
     bool seen = false;
 };

@@ -35,6 +35,12 @@ QString safeArgument(const QString &path)
     return path.startsWith(QLatin1Char('-')) ? QStringLiteral("./") + path : path;
 }
 
+QString realFile(const QString &path)
+{
+    const QString canonical = QFileInfo(path).canonicalFilePath();
+    return canonical.isEmpty() ? path : canonical;
+}
+
 QString fileIdentity(const QString &path)
 {
     const QFileInfo file(path);

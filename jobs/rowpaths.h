@@ -20,6 +20,10 @@ QString outputPath(const QString &saveFolder, const QString &inputPath, const QS
 // tools; "./" in front keeps it a file name. Every other path is unchanged.
 QString safeArgument(const QString &path);
 
+// The file itself, where a path through symbolic links leads; the path as
+// it is when it leads nowhere.
+QString realFile(const QString &path);
+
 // The file a path names, for telling whether two paths are the same file:
 // canonical where it exists (a link to the input is the input), otherwise
 // the canonical folder with the name, otherwise the cleaned absolute path.

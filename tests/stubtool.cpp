@@ -13,10 +13,17 @@
 //                 without it SIGTERM kills the stub, as it kills lame
 //   term ignore   go on after SIGTERM
 //   nowrite       write no output
+//   cut           write an output whose header claims more than it holds, as on a full disk
 //   leave NAME    create NAME beside the input, as normalize-audio does its temporary file
+//   rewrite [N]   replace the input as normalize-audio does (a new file renamed over
+//                 it), holding its first N bytes, or all of them
+//   shrink        the same, holding one sample frame
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <csignal>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/prctl.h>
 #include <thread>
@@ -56,9 +63,12 @@ int main(int argc, char *argv[])
         logLine += '\x1f' + arg;
     if (const char *log = getenv("STUB_LOG"))
         std::ofstream(log, std::ios::app) << logLine << '\n' << std::flush;
-    std::string audio("RIFF$\0\0\0WAVEfmt \x10\0\0\0\1\0\2\0\x44\xac\0\0\x10\xb1\2\0\4\0\x10\0data\4\0\0\0\0\0\0\0", 48);
+    const std::string wave("RIFF$\0\0\0WAVEfmt \x10\0\0\0\1\0\2\0\x44\xac\0\0\x10\xb1\2\0\4\0\x10\0data\4\0\0\0\0\0\0\0", 48);
+    std::string audio = wave;
     if (output.size() > 4 && output.substr(output.size() - 4) == ".mp3")
         audio = "\xff\xfb\x90\x64 MPEG frame";
+    else if (std::find(script.begin(), script.end(), "cut") != script.end())
+        audio[40] = 'x';  // 120 bytes of samples declared, 4 there
     if (!output.empty())
         std::ofstream(output, std::ios::binary) << audio;
 
@@ -74,6 +84,14 @@ int main(int argc, char *argv[])
             std::signal(SIGSEGV, SIG_DFL), std::raise(SIGSEGV);  // past any handler a sanitizer installed
         else if (line.rfind("leave ", 0) == 0)
             std::ofstream(input.substr(0, input.rfind('/') + 1) + line.substr(6));
+        else if (line.rfind("rewrite", 0) == 0 || line == "shrink") {
+            std::ifstream original(input, std::ios::binary);
+            std::string bytes((std::istreambuf_iterator<char>(original)), std::istreambuf_iterator<char>());
+            bytes = line == "shrink" ? wave : line.size() > 8 ? bytes.substr(0, std::stoul(line.substr(8))) : bytes;
+            const std::string rewritten = input.substr(0, input.rfind('/') + 1) + "_normStub00";
+            std::ofstream(rewritten, std::ios::binary) << bytes;
+            std::rename(rewritten.c_str(), input.c_str());
+        }
     }
     return exitCode;
 }

@@ -9,18 +9,15 @@
 #include <QAccessible>
 #include <QMimeData>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
 const QStringList suffixes{".flv", ".wav", ".wav", ".mp3"};
-
-// A WAV file whose samples are the stub's script: lame is handed real WAVs only.
-QByteArray wave(const QByteArray &script)
-{
-    return QByteArray("RIFF\xff\xff\xff\x7fWAVEfmt \x10\0\0\0\1\0\2\0\x44\xac\0\0\x10\xb1\2\0\4\0\x10\0data\xff\xff\xff\x7f\n",
-                      45) + script;
-}
+const QString alike = QString::fromUtf8("caf\xEF\xBF\xBD.wav");
+const QString notUtf8 = "caf\\xE9.wav (Name ist kein UTF-8";
 
 // A tool's unfinished output: the hidden files in a folder.
 QStringList hiddenFiles(const QString &folder)
@@ -55,7 +52,7 @@ class DialogTest : public QObject
     {
         QStringList names;
         for (const auto &[name, script] : files) {
-            write(in(name), name.endsWith(".wav") ? wave(script) : script);
+            write(in(name), name.endsWith(".wav") ? wave('\n' + script + QByteArray(4, '\n')) : script);  // lame and normalize-audio get real WAVs
             names << name;
         }
         openFiles(*dialog, JobKind(kind), in(), names);
@@ -77,6 +74,26 @@ class DialogTest : public QObject
         dialog->tabWidget->setCurrentIndex(kind);
         QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return stubs->calls().size() == calls; }));
+    }
+
+    // "café.wav" in Latin-1, and a file that Qt shows under the same name, "caf\uFFFD.wav".
+    QByteArray latin1Name() const { return QFile::encodeName(in()) + "caf\xE9.wav"; }
+    void writeNamesShownAlike()
+    {
+        QVERIFY(::close(::open(latin1Name().constData(), O_CREAT | O_WRONLY, 0644)) == 0);
+        write(in(alike), "");
+    }
+
+    // Drags what a file manager carries onto a folder field and drops it
+    // there, with Shift held, which asks for a move: what the drag was taken as.
+    Qt::DropAction dragAndDrop(QMimeData &carried)
+    {
+        QDragEnterEvent enter({5, 5}, Qt::CopyAction | Qt::MoveAction, &carried, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(dialog->wavOpenLineEdit, &enter);
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &carried, Qt::LeftButton, Qt::ShiftModifier);
+        QApplication::sendEvent(dialog->wavOpenLineEdit, &drop);
+        QTest::qWait(100);
+        return enter.isAccepted() ? enter.dropAction() : Qt::IgnoreAction;
     }
 
 private slots:
@@ -209,21 +226,27 @@ private slots:
             QCOMPARE(page(kind).saveEdit->text(), QStringLiteral("/tmp/chosen/"));
     }
 
+    // Each file on the page of its suffix, once, from the first one's folder.
     void filesNamedOnTheCommandLine()
     {
-        for (const char *name : {"v.flv", "y.wav", "c.mp3"})
+        QVERIFY(QDir(in()).mkpath("sub"));
+        for (const char *name : {"v.flv", "y.wav", "c.mp3", "t.txt", "sub/z.wav"})
             write(in(name), "");
+        writeNamesShownAlike();
         QStringList boxes;
         ModalAnswers answers(noteWindows(&boxes));
         restartWithout({"ffmpeg"});
         QTest::qWait(200);
-        dialog->listFilesNamed({in("y.wav"), in("v.flv"), in("c.mp3"), out("gone.mp3")});
+        dialog->listFilesNamed(bytesOf({in("y.wav"), in("v.flv"), QDir().relativeFilePath(in("c.mp3")), in("c.mp3"),
+                                        in("sub/z.wav"), in("t.txt"), out("gone.mp3")}) << latin1Name());
         QCOMPARE(column(dialog->wavTableWidget, 0) + column(dialog->mpTableWidget, 0), QStringList({"y.wav", "c.mp3"}));
         QVERIFY(dialog->wavConvertButton->isEnabled() && dialog->mpOpenLineEdit->text() == in()
                 && dialog->mpSaveLineEdit->text() == in());
         QCOMPARE(dialog->tabWidget->currentIndex(), int(Decode));  // the last page filled
         QCOMPARE(boxes.size(), 2);  // ffmpeg missing, and the files left out
-        QVERIFY(boxes[1].contains("v.flv (Seite abgeschaltet)") && boxes[1].contains("gone.mp3 (nicht gefunden)"));
+        for (const QString &leftOut : QStringList{"v.flv (Seite abgeschaltet)", "gone.mp3 (nicht gefunden)",
+                                                  "z.wav (anderer Ordner", "t.txt (keine flv-", in() + notUtf8})
+            QVERIFY2(boxes[1].contains(leftOut), qPrintable(leftOut));
     }
 
     // Dropped anywhere, even on a folder field, files are listed as if named on the command line.
@@ -233,14 +256,15 @@ private slots:
         QTest::addColumn<bool>("duringBatch");
         QTest::addColumn<bool>("taken");
         QTest::addColumn<QStringList>("listed");  // on flv -> wav, wav -> mp3 and mp3 -> wav
-        QTest::addColumn<int>("boxes");           // naming what was left out
+        QTest::addColumn<QString>("box");         // naming what was left out
         QTest::newRow("three kinds") << QStringList{"v.flv", "y.wav", "c.mp3"} << false << true
-                                     << QStringList{"v.flv", "y.wav", "c.mp3"} << 0;
-        QTest::newRow("a folder") << QStringList{""} << false << true << QStringList{"v.flv", "x.WAV", "y.wav", "c.mp3"} << 0;
+                                     << QStringList{"v.flv", "y.wav", "c.mp3"} << "";
+        QTest::newRow("a folder") << QStringList{""} << false << true
+                                  << QStringList{"v.flv", alike, "x.WAV", "y.wav", "c.mp3"} << notUtf8;
         QTest::newRow("unknown and remote") << QStringList{"t.txt", "https://example.org/a.wav", "y.wav"} << false << true
-                                            << QStringList{"y.wav"} << 1;
-        QTest::newRow("remote only") << QStringList{"https://example.org/a.wav"} << false << false << QStringList() << 0;
-        QTest::newRow("during a batch") << QStringList{"c.mp3"} << true << false << QStringList{"m.mp3"} << 0;
+                                            << QStringList{"y.wav"} << "t.txt (keine";
+        QTest::newRow("remote only") << QStringList{"https://example.org/a.wav"} << false << false << QStringList() << "";
+        QTest::newRow("during a batch") << QStringList{"c.mp3"} << true << false << QStringList{"m.mp3"} << "";
     }
     void dropsOnTheWindow()
     {
@@ -248,9 +272,10 @@ private slots:
         QFETCH(bool, duringBatch);
         QFETCH(bool, taken);
         QFETCH(QStringList, listed);
-        QFETCH(int, boxes);
+        QFETCH(QString, box);
         for (const char *name : {"v.flv", "x.WAV", "y.wav", "c.mp3", "t.txt", ".unfinished.wav"})
             write(in(name), "");
+        writeNamesShownAlike();
         QVERIFY(QDir(in()).mkpath("sub") && QFile::copy(in("y.wav"), in("sub/z.wav")));
         if (duringBatch) {
             open(Decode, {{"m.mp3", "sleep 20000\n"}});
@@ -264,16 +289,26 @@ private slots:
         carried.setText(dropped.join(' '));
         QStringList shown;
         ModalAnswers answers(noteWindows(&shown));
-        QDragEnterEvent enter({5, 5}, Qt::CopyAction | Qt::MoveAction, &carried, Qt::LeftButton, Qt::ShiftModifier);
-        QApplication::sendEvent(dialog->wavOpenLineEdit, &enter);
-        QCOMPARE(enter.isAccepted(), taken);
-        QVERIFY(!taken || enter.dropAction() == Qt::CopyAction);  // Shift asks for a move, which could remove the source
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction | Qt::MoveAction, &carried, Qt::LeftButton, Qt::ShiftModifier);
-        QApplication::sendEvent(dialog->wavOpenLineEdit, &drop);
-        QTest::qWait(100);
+        QCOMPARE(dragAndDrop(carried) == Qt::CopyAction, taken);  // Shift asks for a move, which could remove the source
         QCOMPARE(column(dialog->flvTableWidget, 0) + column(dialog->wavTableWidget, 0) + column(dialog->mpTableWidget, 0), listed);
-        QCOMPARE(shown.size(), boxes);
+        QCOMPARE(shown.size(), int(!box.isEmpty()));
+        QVERIFY(box.isEmpty() || shown.first().contains(box));
         QVERIFY(dialog->wavOpenLineEdit->text().isEmpty() || dialog->wavOpenLineEdit->text() == in());
+    }
+
+    // The chooser shows a name that is not UTF-8 under the text of another
+    // file's name: neither is listed, and the box names the one to rename.
+    void aPickedNameThatIsNotUtf8()
+    {
+        writeNamesShownAlike();
+        write(in("ok.wav"), "");
+        QStringList boxes;
+        const auto pick = pickFiles(in(), {alike, "ok.wav"});
+        const auto note = noteWindows(&boxes);
+        ModalAnswers answers([&](QWidget *modal) { qobject_cast<QFileDialog *>(modal) ? pick(modal) : note(modal); });
+        QTest::mouseClick(dialog->wavOpenButton, Qt::LeftButton);
+        QCOMPARE(column(dialog->wavTableWidget, 0), QStringList{"ok.wav"});
+        QVERIFY(boxes.value(0).contains(in() + notUtf8));
     }
 
     void oneFileBatch_data()
@@ -337,9 +372,20 @@ private slots:
         QTest::newRow("flv -> wav, exit code 1") << 0 << QByteArray("exit 1\n") << 0 << failed << 3;
         QTest::newRow("Normalize, exit code 3") << 1 << QByteArray("err 80%\nexit 3\n") << 0 << failed << 3;
         QTest::newRow("Normalize, error reading") << 1 << QByteArray("err normalize-audio: error reading b.wav\n") << 0 << failed << 3;
+        // normalize-audio renames what it wrote over its file, whole or not, and exits with 0
+        QTest::newRow("Normalize, rewritten whole") << 1 << QByteArray("rewrite\n") << 0 << QStringList{"OK.", "OK.", "OK."} << 3;
+        QTest::newRow("Normalize, cut short") << 1 << QByteArray("rewrite 60\n") << 0 << failed << 3;
+        QTest::newRow("Normalize, fewer frames") << 1 << QByteArray("shrink\n") << 0 << failed << 3;
+        QTest::newRow("Normalize, disk full") << 1 << QByteArray("err Audio File Library: unable to write data (disk full)\n")
+                                              << 0 << failed << 3;
+        // lengths it would never finish on: not given to it
+        QTest::newRow("Normalize, streamed") << 1 << wave(QByteArray(8, '\0')).replace(4, 4, "\xff\xff\xff\xff").replace(40, 4, "\xff\xff\xff\xff")
+                                             << 0 << failed << 2;
+        QTest::newRow("Normalize, no samples") << 1 << wave("") << 0 << failed << 2;
         QTest::newRow("wav -> mp3, crash") << 2 << QByteArray("crash\n") << 0 << failed << 3;
         QTest::newRow("wav -> mp3, no WAV") << 2 << QByteArray("NO WAV") << 0 << failed << 2;
         QTest::newRow("mp3 -> wav, no output") << 3 << QByteArray("nowrite\n") << 0 << failed << 3;
+        QTest::newRow("mp3 -> wav, cut short") << 3 << QByteArray("cut\n") << 0 << failed << 3;
         QTest::newRow("Normalize, Stop") << 1 << QByteArray("sleep 20000\n") << 1 << stopped << 2;
         QTest::newRow("mp3 -> wav, Stop twice") << 3 << QByteArray("sleep 20000\n") << 2 << stopped << 2;
         QTest::newRow("flv -> wav, Stop, exits 255") << 0 << QByteArray("term exit 255\nsleep 20000\n") << 1 << stopped << 2;
@@ -361,8 +407,10 @@ private slots:
         // normalize-audio leaves its temporary file when stopped; an older one is not the program's to remove.
         write(in("_normOld456"), "someone else's");
         open(kind, {{"a" + suffix, ""}, {"b" + suffix, middle + "\nleave _normAbc123\n"}, {"c" + suffix, "exit 0\n"}});
-        if (middle == "NO WAV")
+        if (middle == "NO WAV" || middle.startsWith("RIFF"))
             write(in("b" + suffix), middle);
+        const auto inputs = [&] { return contents(in("a" + suffix)) + contents(in("b" + suffix)) + contents(in("c" + suffix)); };
+        const QByteArray inputsBefore = inputs();
         if (middle.startsWith("PATH: "))
             stubs->leaveOnlyOnPath(middle == "PATH: none" ? QString() : page(kind).program);
         const QString earlier = out(kind == Encode ? "b.mp3" : "b.wav");
@@ -386,9 +434,10 @@ private slots:
         QCOMPARE(stubs->calls().size(), calls);
         QVERIFY(enabledTabs() == 4 && page(kind).openButton->isEnabled());
         // Nothing half written stays, and an earlier file of the output's name is kept unless the row succeeded.
-        QCOMPARE(hiddenFiles(out()), QStringList());
+        QCOMPARE(hiddenFiles(out()) + hiddenFiles(in()), QStringList());
+        QCOMPARE(inputs(), inputsBefore);  // rewritten whole, or put back as they were
         if (kind == Normalize)
-            QVERIFY(!QFileInfo::exists(in("_normAbc123")));
+            QCOMPARE(QFileInfo::exists(in("_normAbc123")), statuses[1] == "OK.");
         else
             QCOMPARE(contents(earlier) == "an earlier result", statuses[1] != "OK.");
         QCOMPARE(contents(in("_normOld456")), QByteArray("someone else's"));
@@ -456,6 +505,40 @@ private slots:
         QCOMPARE(column(page(kind).table, 1), statuses);
         QCOMPARE(stubs->calls().size(), statuses.count("OK."));  // a refused row does not run
         QCOMPARE(inputs(), before);
+    }
+
+    // What the user listed on one page is a source for every other: it is
+    // never the output of another page's batch.
+    void neverOverwriteAFileListedOnAnotherPage()
+    {
+        open(Encode, {{"song.wav", ""}});
+        open(Decode, {{"song.mp3", ""}, {"other.mp3", ""}});
+        dialog->mpSaveLineEdit->setText(in());
+        const QByteArray listed = contents(in("song.wav"));
+        QCOMPARE(runBatch(*dialog, Decode).size(), 1);
+        QCOMPARE(column(dialog->mpTableWidget, 1), QStringList({"OK.", "FAIL!"}));
+        QCOMPARE(contents(in("song.wav")), listed);
+    }
+
+    // A WAV listed through a link is normalized where it really is; Stop
+    // after the rewrite puts its original back there, and the link stays.
+    void normalizeThroughALink()
+    {
+        QVERIFY(QDir(work->path()).mkpath("music"));
+        const QString real = work->filePath("music/real.wav");
+        const QByteArray original = wave("\nshrink\nsleep 20000\n\n\n\n");
+        write(real, original);
+        QVERIFY(QFile::link(real, in("l.wav")));
+        openFiles(*dialog, Normalize, in(), {"l.wav"});
+        startAndWaitForCall(Normalize, 1);
+        QVERIFY(QTest::qWaitFor([&] { return contents(real) != original; }));
+        QTest::mouseClick(dialog->normConvertButton, Qt::LeftButton);
+        QVERIFY(waitForEnd(page(Normalize)));
+        QCOMPARE(column(dialog->normTableWidget, 1), QStringList{"STOP!"});
+        QCOMPARE(stubs->calls().first().command, QStringList({"normalize-audio", real}));
+        QCOMPARE(contents(real), original);
+        QVERIFY(QFileInfo(in("l.wav")).isSymLink());
+        QCOMPARE(QDir(work->filePath("music")).entryList(QDir::Files | QDir::Hidden), QStringList{"real.wav"});
     }
 
     void aFolderChangedMidBatchIsCheckedAgain()

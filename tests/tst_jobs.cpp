@@ -1,32 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The plain functions behind the jobs: what the tools are told, what is read
 // back from them, and what their files hold.
+#include "support/testkit.h"
+
 #include "audiofiles.h"
 #include "id3tags.h"
-#include "listingorder.h"
-#include "outputfiles.h"
 #include "progress.h"
 
-#include <QTemporaryDir>
-#include <QTest>
-
 using Percent = std::optional<int>;
-
-namespace {
-
-QByteArray le32(quint32 n)
-{
-    return QByteArray(1, char(n)) + char(n >> 8) + char(n >> 16) + char(n >> 24);
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
 
 class JobsTest : public QObject
 {
@@ -105,15 +86,30 @@ private slots:
     void audioFiles_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<bool>("wave");  // isWaveWithAudio
-        QTest::addColumn<bool>("lame");  // lameCanEncode
-        QTest::addColumn<bool>("mp3");   // isMp3WithAudio
-        const QByteArray format = "fmt " + le32(16) + QByteArray(16, '\1');
+        QTest::addColumn<bool>("complete");  // isCompleteWaveWithAudio
+        QTest::addColumn<bool>("lame");      // lameCanEncode
+        QTest::addColumn<bool>("mp3");       // isMp3WithAudio
+        // 8-bit mono: one byte a sample frame
+        const QByteArray format = "fmt " + le32(16) + QByteArray("\1\0\1\0\x40\x1f\0\0\x40\x1f\0\0\1\0\x08\0", 16);
         const auto riff = [](const QByteArray &chunks) { return "RIFF" + le32(4 + chunks.size()) + "WAVE" + chunks; };
+        const auto le64 = [](quint32 n) { return le32(n) + le32(0); };
+        const QByteArray ds64 = "ds64" + le32(28) + le64(4 + 36 + 24 + 8 + 2) + le64(2) + le64(2) + le32(0);
         QTest::newRow("WAV") << riff(format + "LIST" + le32(3) + QByteArray("xyz", 4) + "data" + le32(2) + "ab")
                              << true << true << false;
+        QTest::newRow("WAV, odd size, no pad byte") << riff(format + "data" + le32(3) + "abc" + '\0').chopped(1)
+                                                    << true << true << false;
         QTest::newRow("WAV without samples") << riff(format + "data" + le32(0)) << false << false << false;
         QTest::newRow("WAV cut off") << riff(format + "data" + le32(4)) << false << false << false;
+        // A full disk: the header claims what lame or normalize-audio meant to write.
+        QTest::newRow("WAV short of its samples") << riff(format + "data" + le32(8) + "abcd") << false << true << false;
+        QTest::newRow("WAV short of its RIFF size") << "RIFF" + le32(100) + "WAVE" + format + "data" + le32(2) + "ab"
+                                                    << false << true << false;
+        QTest::newRow("WAV streamed") << "RIFF" + le32(0xffffffff) + "WAVE" + format + "data" + le32(0xffffffff) + "ab"
+                                      << false << true << false;
+        QTest::newRow("RF64") << "RF64" + le32(0xffffffff) + "WAVE" + ds64 + format + "data" + le32(0xffffffff) + "ab"
+                              << true << true << false;
+        QTest::newRow("RF64 without ds64") << "RF64" + le32(0xffffffff) + "WAVE" + format + "data" + le32(0xffffffff) + "ab"
+                                           << false << false << false;
         QTest::newRow("AIFF") << QByteArray("FORM\0\0\0\x20" "AIFCCOMM", 16) << false << true << false;
         QTest::newRow("MP3 after an ID3 tag") << QByteArray("ID3\3\0\0\0\0\0\2xy\xff\xfb\x90\x64", 16) << false << false << true;
         QTest::newRow("random bytes") << QByteArray("\x12\x9a\xfe\x00\x44garbage", 12) << false << false << false;
@@ -122,71 +118,26 @@ private slots:
     void audioFiles()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(bool, wave);
+        QFETCH(bool, complete);
         QFETCH(bool, lame);
         QFETCH(bool, mp3);
         QTemporaryDir dir;
-        writeFile(dir.filePath("f"), bytes);
-        QCOMPARE(isWaveWithAudio(dir.filePath("f")), wave);
+        write(dir.filePath("f"), bytes);
+        QCOMPARE(isCompleteWaveWithAudio(dir.filePath("f")), complete);
         QCOMPARE(lameCanEncode(dir.filePath("f")), lame);
         QCOMPARE(isMp3WithAudio(dir.filePath("f")), mp3);
     }
 
-    void temporaryOutputs()
-    {
-        QTemporaryDir dir;
-        const QString first = reserveTemporaryOutput(dir.filePath("song.wav"));
-        QVERIFY(QFileInfo(first).isHidden() && first.endsWith(".wav"));
-        QVERIFY(reserveTemporaryOutput(dir.filePath("song.wav")) != first);  // never one already there
-        QVERIFY(reserveTemporaryOutput(dir.filePath("no-folder/song.wav")).isEmpty());
-    }
-
-    void filesNamedFromOutside_data()
-    {
-        QTest::addColumn<QStringList>("named");  // relative to a folder with a/v.flv a/x.WAV a/y.wav a/c.mp3 a/t.txt b/z.wav
-        QTest::addColumn<QStringList>("pages");  // what each page takes, joined by " "
-        QTest::addColumn<QString>("leftOut");    // each "path:reason", joined by " "
-        QTest::addColumn<int>("lastPage");
-        const auto row = [](const char *tag, const QStringList &named, const QStringList &pages, const char *leftOut,
-                            int lastPage) { QTest::newRow(tag) << named << pages << QString(leftOut) << lastPage; };
-        row("each on its page", {"a/y.wav", "a/v.flv", "a/c.mp3", "a/x.WAV"}, {"a/v.flv", "", "a/x.WAV a/y.wav", "a/c.mp3"}, "", 2);
-        row("one folder a page", {"b/z.wav", "a/y.wav", "a/c.mp3"}, {"", "", "b/z.wav", "a/c.mp3"},
-            "a/y.wav:other folder", 3);
-        row("unknown and missing", {"a/c.mp3", "a/t.txt", "a/gone.wav"}, {"", "", "", "a/c.mp3"},
-            "a/t.txt:unknown type a/gone.wav:missing", 3);
-        row("named twice, a folder named .wav", {"./a/c.mp3", "a/../a/c.mp3", "a/d.wav"}, {"", "", "", "a/c.mp3"},
-            "a/d.wav:missing", 3);
-        row("nothing to take", {"a/t.txt"}, {"", "", "", ""}, "a/t.txt:unknown type", -1);
-    }
-    void filesNamedFromOutside()
-    {
-        QFETCH(QStringList, named);
-        QFETCH(QStringList, pages);
-        QFETCH(QString, leftOut);
-        QFETCH(int, lastPage);
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath("a/d.wav") && QDir(dir.path()).mkpath("b") && QDir::setCurrent(dir.path()));
-        for (const char *name : {"a/v.flv", "a/x.WAV", "a/y.wav", "a/c.mp3", "a/t.txt", "b/z.wav"})
-            writeFile(name, "");
-        const FilesForPages sorted = sortOutFiles(named, {".flv", "", ".wav", ".mp3"});
-        QStringList taken, left;
-        for (const QStringList &page : sorted.pages)
-            taken << QStringList(page).replaceInStrings(dir.path() + '/', "").join(' ');
-        const char *reasons[] = {"unknown type", "missing", "other folder"};
-        for (const FilesForPages::LeftOut &file : sorted.leftOut)
-            left << file.path + ':' + reasons[file.reason];
-        QCOMPARE(taken, pages);
-        QCOMPARE(left.join(' '), leftOut);
-        QCOMPARE(sorted.lastPage, lastPage);
-    }
-
     void failureAdmittedOnStandardError()
     {
-        FailureWatch watch(": error "), quiet(": error ");
+        const QStringList markers{": error ", "unable to write data"};
+        FailureWatch reading(markers), full(markers), quiet(markers);
         for (const char *chunk : {" a.wav   37% done\r", "normalize-audio: err", "or reading a.wav\n"})
-            watch.read(chunk);
-        quiet.read(" error.wav   37% done: errors.wav");
-        QVERIFY(watch.failureReported() && !quiet.failureReported());
+            reading.read(chunk);
+        for (const char *chunk : {"Audio File Library: unable to wr", "ite data (disk full)"})
+            full.read(chunk);
+        quiet.read(" error.wav   37% done: errors.wav unable to write.wav");
+        QVERIFY(reading.failureReported() && full.failureReported() && !quiet.failureReported());
     }
 };
 

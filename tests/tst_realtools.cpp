@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // End to end with the real lame, ffmpeg and normalize-audio: a Flash video
 // goes through all four pages, checked with ffprobe at each step; then the
-// failures the tools do not report, and Stop.
+// failures the tools do not report, on awkward files and small disks, and Stop.
 #include "support/testkit.h"
 
 #include <QCryptographicHash>
@@ -9,28 +9,34 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <csignal>
 #include <memory>
 #include <unistd.h>
 
 namespace {
 
-QString run(const QString &program, const QStringList &arguments)
+// Runs a command to its end: whether it succeeded, and what it printed.
+bool run(const QString &program, const QStringList &arguments, QString *output = nullptr)
 {
     QProcess process;
     process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+    const bool succeeded = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+                        && process.exitCode() == 0;
+    if (!succeeded)
         qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
-    return QString::fromUtf8(process.readAllStandardOutput());
+    if (output)
+        *output = QString::fromUtf8(process.readAllStandardOutput().trimmed());
+    return succeeded;
 }
 
 // What ffprobe says of a file: "Hz channels seconds kbit/s", and its tags as "track|artist|title".
 QString probe(const QString &path)
 {
-    const QJsonObject all = QJsonDocument::fromJson(
-        run("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
-                        "stream=sample_rate,channels,bit_rate:format=duration:format_tags", "-of", "json", path})
-            .toUtf8()).object();
+    QString json;
+    run("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
+                    "stream=sample_rate,channels,bit_rate:format=duration:format_tags", "-of", "json", path}, &json);
+    const QJsonObject all = QJsonDocument::fromJson(json.toUtf8()).object();
     const QJsonObject stream = all["streams"][0].toObject(), format = all["format"].toObject();
     const QString tags = format["tags"]["track"].toString() + '|' + format["tags"]["artist"].toString() + '|'
                        + format["tags"]["title"].toString();
@@ -70,6 +76,30 @@ class RealToolsTest : public QObject
         ::runBatch(*dialog, JobKind(kind), 120000);
         return column(page(kind).table, 1).join(' ');
     }
+    // Runs the page's batch of one file and presses Stop while the tool
+    // writes, held still the moment its unfinished output appears so that
+    // Stop meets it there: the row's status.
+    QString runAndStopWhileWriting(int kind)
+    {
+        QStringList boxes;
+        ModalAnswers answers(noteWindows(&boxes));
+        dialog->tabWidget->setCurrentIndex(kind);
+        QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
+        const int unfinished = kind == Normalize ? 2 : 1;  // normalize-audio's original is kept aside first
+        QElapsedTimer waited;
+        waited.start();
+        while (leftovers("disk").size() < unfinished && waited.elapsed() < 60000)
+            usleep(200);
+        const qint64 tool = page(kind).process->processId();
+        if (tool <= 0)
+            return "not started";
+        kill(tool, SIGSTOP);
+        const bool caught = leftovers("disk").size() == unfinished;
+        QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
+        kill(tool, SIGCONT);
+        waitForEnd(page(kind), 60000);
+        return caught ? column(page(kind).table, 1).join(' ') : "not caught writing";
+    }
     // What a tool left unfinished in a folder: hidden files and normalize-audio's "_norm" files.
     QStringList leftovers(const QString &folder) const
     {
@@ -81,7 +111,7 @@ private slots:
     {
         // lame turns tag text into ID3 text by the locale: the tools get a UTF-8 one even when the program has none.
         qputenv("LC_ALL", "C");
-        for (const char *folder : {"videos", "wav", "mp3", "decoded", "bad"})
+        for (const char *folder : {"videos", "wav", "mp3", "decoded"})
             QVERIFY(QDir(work.path()).mkpath(folder));
         run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "testsrc=duration=3:size=160x120:rate=10", "-f", "lavfi",
                        "-i", "sine=frequency=440:duration=3", "-c:v", "flv1", "-c:a", "libmp3lame", "-ar", "22050",
@@ -113,79 +143,92 @@ private slots:
         QCOMPARE(probe(path("decoded/" + song + ".wav")), QStringLiteral("44100 2 3 1411 ||"));
     }
 
-    // The tools end with exit code 0 on these; each row must still say
-    // "FAIL!", and a good file under the output's name must stay as it was.
-    void failuresTheToolsHide_data()
+    // Files the tools fail on while they exit with 0, files as recorders
+    // and other programs write them, disks that run full (a small tmpfs) or
+    // take no hard links (an exFAT stick), and Stop, each in a folder of its
+    // own: a file that fails or is stopped loses nothing, neither its input
+    // nor a good file under the output's name, and leaves nothing behind.
+    void awkwardFilesAndDisks_data()
     {
         QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("disk");  // "tmpfs" or "exfat" of sizeKiB, or none
+        QTest::addColumn<int>("sizeKiB");
+        QTest::addColumn<QStringList>("make");  // the input, by ffmpeg; or "noise" or "text"
         QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("output");
-        QTest::newRow("a damaged MP3 decoded") << int(Decode) << "damaged.mp3" << "damaged.wav";
-        QTest::newRow("random bytes encoded") << int(Encode) << "random.wav" << "random.mp3";
-        QTest::newRow("text normalized") << int(Normalize) << "text.wav" << "text.wav";
-        QTest::newRow("text as a video") << int(Extract) << "text-clip.flv" << "text-clip.wav";
+        QTest::addColumn<int>("fillerKiB");  // a file taking room on the disk
+        QTest::addColumn<QString>("status");
+        const QStringList seconds3{"sine=frequency=330:duration=3", "-af", "volume=0.1", "-ac", "2"};
+        const QStringList seconds20{"sine=frequency=330:duration=20", "-af", "volume=0.1", "-ac", "2"};
+        const auto row = [](const char *tag, int kind, const char *disk, int sizeKiB, const QStringList &make,
+                            const char *name, int fillerKiB, const char *status) {
+            QTest::newRow(tag) << kind << QString(disk) << sizeKiB << make << QString(name) << fillerKiB << QString(status);
+        };
+        row("a damaged MP3 decoded", Decode, "", 0, {"noise"}, "damaged.mp3", 0, "FAIL!");
+        row("random bytes encoded", Encode, "", 0, {"noise"}, "random.wav", 0, "FAIL!");
+        row("text normalized", Normalize, "", 0, {"text"}, "text.wav", 0, "FAIL!");
+        row("text as a video", Extract, "", 0, {"text"}, "text-clip.flv", 0, "FAIL!");
+        row("RF64, encoded", Encode, "", 0, seconds3 + QStringList{"-rf64", "always"}, "take.wav", 0, "OK.");
+        // normalize-audio writes it back as a plain WAV of the same samples
+        row("24-bit extensible, normalized", Normalize, "", 0, seconds3 + QStringList{"-c:a", "pcm_s24le"}, "deep.wav", 0, "OK.");
+        row("full disk, normalized", Normalize, "tmpfs", 5400, seconds20, "quiet.wav", 0, "FAIL!");
+        row("full disk, decoded", Decode, "tmpfs", 2600,
+            {"sine=frequency=330:duration=60", "-ac", "2", "-c:a", "libmp3lame"}, "long.mp3", 0, "FAIL!");
+        row("exFAT stick, normalized", Normalize, "exfat", 8192, seconds3, "quiet.wav", 0, "OK.");
+        row("exFAT stick without room, normalized", Normalize, "exfat", 8192, seconds20, "quiet.wav", 1500, "FAIL!");
+        // Stop while the tool writes
+        row("lame stopped", Encode, "", 0, {"sine=frequency=330:duration=300"}, "minutes.wav", 0, "STOP!");
+        // an hour of 8-bit sound at 5512 Hz: small to make, long to turn into 44100 Hz stereo
+        row("ffmpeg stopped", Extract, "", 0, {"sine=f=440:sample_rate=5512:duration=3600", "-ac", "1", "-c:a", "pcm_u8", "-f", "flv"},
+            "hour.flv", 0, "STOP!");
+        row("normalize-audio stopped", Normalize, "", 0, {"sine=frequency=330:duration=600", "-af", "volume=0.05", "-ac", "2"},
+            "quiet.wav", 0, "STOP!");
     }
-    void failuresTheToolsHide()
+    void awkwardFilesAndDisks()
     {
         QFETCH(int, kind);
+        QFETCH(QString, disk);
+        QFETCH(int, sizeKiB);
+        QFETCH(QStringList, make);
         QFETCH(QString, name);
-        QFETCH(QString, output);
+        QFETCH(int, fillerKiB);
+        QFETCH(QString, status);
+        const QString folder = path("disk/"), size = QString::number(sizeKiB) + 'k', image = path("stick.img");
+        QVERIFY(QDir().mkpath(folder));
+        QString loopDevice;  // the image as a block device, for exfat-fuse
+        const auto unmount = qScopeGuard([&] {
+            if (!disk.isEmpty())
+                run("umount", {folder});
+            if (!loopDevice.isEmpty())
+                run("losetup", {"-d", loopDevice});
+            QDir(folder).removeRecursively();
+        });
+        if (!disk.isEmpty() && getuid() != 0)
+            QSKIP("mounting a small disk needs root");
+        if (disk == "tmpfs" && !run("mount", {"-t", "tmpfs", "-o", "size=" + size, "tmpfs", folder}))
+            QSKIP("no tmpfs can be mounted here");
+        if (disk == "exfat" && !(run("truncate", {"-s", size, image}) && run("mkfs.exfat", {image})
+                                 && run("losetup", {"-f", "--show", image}, &loopDevice)
+                                 && run("mount.exfat-fuse", {loopDevice, folder})))
+            QSKIP("no loop device, /dev/fuse or exfat-fuse here");
         QByteArray noise(200000, '\0');
         QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
-        write(path("bad/" + name), name.startsWith("text") ? "not audio\n" : noise);
-        if (output != name)
-            QVERIFY(QFile::copy(path("mp3/" + song + ".mp3"), path("bad/" + output)));
-        const QByteArray earlier = hashOf(path("bad/" + output));
-        open(kind, "bad", name, "bad/");
-        QCOMPARE(runBatch(kind), QStringLiteral("FAIL!"));
-        QCOMPARE(hashOf(path("bad/" + output)), earlier);
-        QCOMPARE(leftovers("bad"), QStringList());
-    }
-
-    // Stop while the tool writes: the input and an earlier output of the same
-    // name stay as they were, and nothing half written is left.
-    void stopARealTool_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QStringList>("make");  // the input, by ffmpeg
-        QTest::addColumn<QString>("earlier");   // an earlier output
-        QTest::newRow("lame") << int(Encode) << "wav/long.wav" << QStringList{"sine=frequency=330:duration=300"} << "mp3/long.mp3";
-        // An hour of 8-bit sound at 5512 Hz: small to make, long to turn into 44100 Hz stereo.
-        QTest::newRow("ffmpeg") << int(Extract) << "videos/long.flv"
-            << QStringList{"sine=f=440:sample_rate=5512:duration=3600", "-ac", "1", "-c:a", "pcm_u8", "-f", "flv"} << "wav/long.wav";
-        QTest::newRow("normalize-audio") << int(Normalize) << "wav/quiet.wav"
-            << QStringList{"sine=frequency=330:duration=600", "-af", "volume=0.05", "-ac", "2"} << "wav/quiet.wav";
-    }
-    void stopARealTool()
-    {
-        QFETCH(int, kind);
-        QFETCH(QString, input);
-        QFETCH(QStringList, make);
-        QFETCH(QString, earlier);
-        run("ffmpeg", QStringList{"-v", "error", "-y", "-f", "lavfi", "-i"} + make + QStringList{path(input)});
-        if (!QFileInfo::exists(path(earlier)))
-            QVERIFY(QFile::copy(path("mp3/" + song + ".mp3"), path(earlier)));
-        const QByteArray inputBefore = hashOf(path(input)), earlierBefore = hashOf(path(earlier));
-        const QString outFolder = QFileInfo(earlier).path();
-        open(kind, QFileInfo(input).path(), QFileInfo(input).fileName(), outFolder + '/');
-        dialog->tabWidget->setCurrentIndex(kind);
-        QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
-        // Held still the moment its unfinished output appears, so that Stop meets it there.
-        QElapsedTimer waited;
-        waited.start();
-        while (leftovers(outFolder).isEmpty() && waited.elapsed() < 60000)
-            usleep(200);
-        const qint64 tool = page(kind).process->processId();
-        kill(tool, SIGSTOP);
-        QCOMPARE(leftovers(outFolder).size(), 1);
-        QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
-        kill(tool, SIGCONT);
-        QVERIFY(waitForEnd(page(kind), 60000));
-        QCOMPARE(column(page(kind).table, 1), QStringList{"STOP!"});
-        QCOMPARE(hashOf(path(input)), inputBefore);
-        QCOMPARE(hashOf(path(earlier)), earlierBefore);
-        QCOMPARE(leftovers(outFolder), QStringList());
+        if (make.first() == "noise" || make.first() == "text")
+            write(folder + name, make.first() == "noise" ? noise : "not audio\n");
+        else
+            run("ffmpeg", QStringList{"-v", "error", "-y", "-f", "lavfi", "-i"} + make + QStringList{folder + name});
+        const QString output = folder + QFileInfo(name).completeBaseName() + (kind == Encode ? ".mp3" : ".wav");
+        if (kind != Normalize)
+            run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=frequency=440:duration=3", "-ac", "2", output});
+        if (fillerKiB)
+            write(folder + "filler", QByteArray(fillerKiB * 1024, '\0'));
+        const QByteArray inputBefore = hashOf(folder + name), outputBefore = hashOf(output);
+        open(kind, "disk", name, "disk/");
+        QCOMPARE(status == "STOP!" ? runAndStopWhileWriting(kind) : runBatch(kind), status);
+        if (status != "OK.") {
+            QCOMPARE(hashOf(folder + name), inputBefore);
+            QCOMPARE(hashOf(output), outputBefore);
+        }
+        QCOMPARE(leftovers("disk"), QStringList());
     }
 };
 

@@ -25,6 +25,28 @@ struct DialogProbe {
     static void pretendToolsInstalled() { toolPath(0) = toolPath(1) = toolPath(2) = "/"; }
 };
 
+inline QByteArray le32(quint32 n)
+{
+    return QByteArray(1, char(n)) + char(n >> 8) + char(n >> 16) + char(n >> 24);
+}
+
+// A WAV file of 16-bit stereo samples at 44100 Hz, as the stub tool writes
+// them too, with a header that states its sizes.
+inline QByteArray wave(const QByteArray &samples)
+{
+    return "RIFF" + le32(36 + samples.size()) + "WAVEfmt " + le32(16)
+         + QByteArray("\1\0\2\0\x44\xac\0\0\x10\xb1\2\0\4\0\x10\0", 16) + "data" + le32(samples.size()) + samples;
+}
+
+// Paths as the system gives them, the way the command line names files.
+inline QByteArrayList bytesOf(const QStringList &paths)
+{
+    QByteArrayList bytes;
+    for (const QString &path : paths)
+        bytes << QFile::encodeName(path);
+    return bytes;
+}
+
 inline QByteArray contents(const QString &path)
 {
     QFile file(path);
