@@ -3,6 +3,8 @@
 
 #include "jobtable.h"
 #include "outcome.h"
+#include "audiofiles.h"
+#include "commandlines.h"
 #include "outputfiles.h"
 #include "rowpaths.h"
 #include "toolenvironment.h"
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <cerrno>
 #include <csignal>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -48,6 +51,7 @@ BatchCycle::BatchCycle(QDialog &dialog, int &fileCount, int &currentRow)
     stopDeadline.callOnTimeout([this] {
         if (runningPage)
             runningPage->process->kill();
+        row.killed = true;
     });
 }
 
@@ -91,7 +95,7 @@ void BatchCycle::startBatch(const JobPage &page)
         // Every file the user listed is one to read, on this page or another.
         for (const JobPage &listing : pages) {
             for (int row = 0; row < listing.table->rowCount(); ++row)
-                protectedFiles.insert(fileIdentity(rowFiles(listing, row).input));
+                protectedFiles.insert(fileIdentity(rowFiles(listing, row).input), tabs->tabText(listing.kind));
         }
     }
     toolEnvironment = withUtf8CharacterType(QProcessEnvironment::systemEnvironment());
@@ -107,7 +111,7 @@ void BatchCycle::requestStop(const JobPage &page)
         stopDeadline.start();
     for (int row = 0; row < fileCount; ++row) {
         if (!page.table->item(row, 1))
-            setStatus(page.table, row, RowStatus::notRun);
+            setStatus(page.table, row, RowStatus::notRun, reasonFor({.kind = RowEnd::NotReached}));
     }
 }
 
@@ -117,13 +121,14 @@ void BatchCycle::runRows(const JobPage &page)
 {
     for (;;) {
         fileCount = page.table->rowCount();
-        if (!prepareRow(page)) {
-            if (nextRowFollows(page, RowStatus::fail, true))
+        if (const RowEnd refused = prepareRow(page); refused.kind != RowEnd::Done) {
+            if (nextRowFollows(page, refused, true))
                 continue;
             return;
         }
         RowFiles toolFiles = row.files;
         toolFiles.output = row.temporaryOutput;
+        row.commandLine = shellCommand(page.program, page.arguments(row.files));  // as the user would run it
         page.process->setProcessEnvironment(toolEnvironment);
         page.process->start(QLatin1String(page.program), page.arguments(toolFiles), QIODevice::ReadWrite);
         // A tool that cannot be started reports no end of its own, and would
@@ -131,40 +136,47 @@ void BatchCycle::runRows(const JobPage &page)
         if (page.process->waitForStarted())
             return;
         removeLeftovers(page);
-        nextRowFollows(page, RowStatus::fail, false);
+        row.commandLine.clear();
+        nextRowFollows(page, {isOnSearchPath(page.program) ? RowEnd::NotExecutable : RowEnd::NotFound, page.program},
+                       false);
         return;
     }
 }
 
 // Checks the row before its tool runs and gives the tool a temporary output.
-// False: the row cannot run.
-bool BatchCycle::prepareRow(const JobPage &page)
+// Done: the tool can run; otherwise why the row cannot.
+RowEnd BatchCycle::prepareRow(const JobPage &page)
 {
     state = State::Running;
     runningPage = &page;
     row = RunningRow{rowFiles(page, currentRow), QString(), QSet<QString>(), KeptOriginal(),
-                     FailureWatch(page.failureTexts)};
+                     ToolMessages(page.failureTexts)};
     if (!page.outputSuffix)
         row.files.input = realFile(row.files.input);  // a link stays a link
+    const QFileInfo input(row.files.input);
+    if (!input.exists() || !input.isReadable())
+        return {input.exists() ? RowEnd::InputUnreadable : RowEnd::InputMissing};
+    // The folder fields stay editable during a batch: check the row's own input as it is now.
+    const QString target = page.outputSuffix ? fileIdentity(row.files.output) : QString();
+    if (page.outputSuffix && (protectedFiles.contains(target) || target == fileIdentity(row.files.input))) {
+        const QString listedOn = protectedFiles.value(target, tabs->tabText(page.kind));
+        return {.kind = RowEnd::WouldOverwrite, .file = QFileInfo(target).fileName(), .listedOn = listedOn};
+    }
     if (page.acceptsInput && !page.acceptsInput(row.files.input))
-        return false;
+        return {page.inputRefusedAs, page.program};
     if (!page.outputSuffix) {
         row.original = KeptOriginal::keep(row.files.input);
         if (!row.original.allowsRun())
-            return false;
+            return {kindOfFileError(row.original.error())};
     } else {
-        // The folder fields stay editable during a batch: check the row's own input as it is now.
-        const QString target = fileIdentity(row.files.output);
-        if (protectedFiles.contains(target) || target == fileIdentity(row.files.input))
-            return false;
-        protectedFiles.insert(target);
+        protectedFiles.insert(target, QString());
         row.temporaryOutput = reserveTemporaryOutput(row.files.output);
         if (row.temporaryOutput.isEmpty())
-            return false;
+            return {kindOfFileError(errno)};
     }
     if (page.toolTemporaries)
         row.temporariesBefore = page.toolTemporaries(QFileInfo(row.files.input).absolutePath());
-    return true;
+    return {};
 }
 
 void BatchCycle::toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exitStatus)
@@ -174,30 +186,44 @@ void BatchCycle::toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exit
         return;
     stopDeadline.stop();
     const bool stopRequested = state == State::Stopping;
-    const bool succeeded = toolSucceeded(exitStatus, exitCode, row.failure.failureReported()) && keepOutput(page);
-    if (!succeeded)
+    RowEnd end{RowEnd::Done, page.program, exitCode};
+    if (exitStatus == QProcess::CrashExit)
+        end.kind = RowEnd::Crashed;
+    else if (row.messages.diskFullReported())
+        end.kind = RowEnd::DiskFull;
+    else if (exitCode != 0)
+        end.kind = RowEnd::ExitCode;
+    else if (row.messages.failureReported())
+        end.kind = RowEnd::ErrorReported;
+    else
+        end = keepOutput(page);
+    if (end.kind != RowEnd::Done) {
         removeLeftovers(page);
-    if (nextRowFollows(page, statusOfRun(succeeded, stopRequested), !stopRequested))
+        // After "Stop" a run that still succeeded keeps its output; any other is stopped.
+        if (stopRequested)
+            end.kind = row.killed ? RowEnd::Killed : RowEnd::Stopped;
+    }
+    if (nextRowFollows(page, end, !stopRequested))
         runRows(page);
 }
 
 // Moves the output onto its final name when it is complete and holds audio,
 // or lets the original of a file rewritten in place go when the file is
-// whole. False: the row failed.
-bool BatchCycle::keepOutput(const JobPage &page)
+// whole. Done, or what is wrong with the output.
+RowEnd BatchCycle::keepOutput(const JobPage &page)
 {
     if (!page.outputSuffix) {
         if (!row.original.rewriteIsWhole())
-            return false;
+            return {.kind = RowEnd::RewriteIncomplete, .putBack = row.original.isKept()};
         row.original.letGo();
-        return true;
+        return {};
     }
     if (page.outputHoldsAudio && !page.outputHoldsAudio(row.temporaryOutput))
-        return false;
+        return {isCutShortWave(row.temporaryOutput) ? RowEnd::Incomplete : RowEnd::NoAudio};
     if (!moveIntoPlace(row.temporaryOutput, row.files.output))
-        return false;
+        return {kindOfFileError(errno)};
     row.temporaryOutput.clear();
-    return true;
+    return {};
 }
 
 void BatchCycle::removeLeftovers(const JobPage &page)
@@ -234,7 +260,7 @@ void BatchCycle::readProgress(JobKind kind)
     const JobPage &page = pages[kind];
     const QString chunk = QString::fromLocal8Bit(page.process->readAllStandardError());
     if (runningPage == &page)
-        row.failure.read(chunk);
+        row.messages.read(chunk);
     if (const std::optional<int> percent = page.progress(chunk)) {
         *page.lastPercent = *percent;
         page.progressBar->setValue(*percent);  // the bar passes over values beyond 0..100
@@ -244,9 +270,9 @@ void BatchCycle::readProgress(JobKind kind)
 // Writes the row's status. True: the batch goes on with the next row, which
 // is now the current one. Otherwise the batch has ended, and the page is
 // unlocked; after its last row the batch is complete.
-bool BatchCycle::nextRowFollows(const JobPage &page, const QString &status, bool batchGoesOn)
+bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn)
 {
-    setStatus(page.table, currentRow, status);
+    setStatus(page.table, currentRow, statusOf(end), reasonFor(end, row.messages.lastLines()), row.commandLine);
     if (batchGoesOn && currentRow < fileCount - 1) {
         ++currentRow;
         return true;
@@ -286,8 +312,10 @@ void BatchCycle::completeBatch(const JobPage &page)
         page.progressBar->setValue(100);
     currentRow = 0;
     QApplication::beep();
+    const QString failures = failureCount(rowsWithStatus(page.table, RowStatus::fail), fileCount);
     QMessageBox::information(&dialog, QStringLiteral("tonquirl"),
-                             dialog.metaObject()->tr(page.completionMessage, nullptr),
+                             dialog.metaObject()->tr(page.completionMessage, nullptr)
+                                 + (failures.isEmpty() ? QString() : QLatin1Char('\n') + failures),
                              QMessageBox::Ok, QMessageBox::NoButton);
 }
 

@@ -3,8 +3,10 @@
 
 #include "jobpage.h"
 #include "keptoriginal.h"
-#include "progress.h"
+#include "outcome.h"
+#include "toolmessages.h"
 
+#include <QHash>
 #include <QProcess>
 #include <QSet>
 #include <QString>
@@ -58,16 +60,18 @@ private:
         QString temporaryOutput;          // what the tool writes to
         QSet<QString> temporariesBefore;  // the tool's own temporaries, before it ran
         KeptOriginal original;            // of a file rewritten in place
-        FailureWatch failure;
+        ToolMessages messages;
+        QString commandLine{};            // once the tool runs
+        bool killed = false;              // after "Stop", for not ending
     };
 
     void startBatch(const JobPage &page);
     void requestStop(const JobPage &page);
     void runRows(const JobPage &page);
-    bool prepareRow(const JobPage &page);
-    bool keepOutput(const JobPage &page);
+    RowEnd prepareRow(const JobPage &page);
+    RowEnd keepOutput(const JobPage &page);
     void removeLeftovers(const JobPage &page);
-    bool nextRowFollows(const JobPage &page, const QString &status, bool batchGoesOn);
+    bool nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn);
     void lockOtherControls(const JobPage &page, bool locked);
     void completeBatch(const JobPage &page);
     void handOverWavFiles(const JobPage &extraction);
@@ -80,8 +84,9 @@ private:
     std::array<JobPage, 4> pages{};
     std::array<QString, 4> startLabels;
     QSet<int> tabsWithoutTool;
-    // The files listed on the pages and the outputs so far of the running batch, which no row may overwrite.
-    QSet<QString> protectedFiles;
+    // The files listed on the pages (with the page's title) and the outputs
+    // so far of the running batch (with none), which no row may overwrite.
+    QHash<QString, QString> protectedFiles;
     QProcessEnvironment toolEnvironment;
 
     State state = State::Idle;

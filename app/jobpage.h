@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "outcome.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -51,6 +53,7 @@ struct JobPage {
     int *lastPercent;
     // What the tool's exit code does not tell, where the page needs it:
     bool (*acceptsInput)(const QString &path) = nullptr;      // checked before the tool runs
+    RowEnd::Kind inputRefusedAs = RowEnd::Done;                // why, when it is not
     bool (*outputHoldsAudio)(const QString &path) = nullptr;  // checked after it ran
     QStringList failureTexts{};                               // admitted on standard error
     // The temporary files the tool leaves in its file's folder when stopped.

@@ -5,6 +5,7 @@
 #include "commandlines.h"
 #include "filedrops.h"
 #include "id3tags.h"
+#include "jobtable.h"
 #include "outputfiles.h"
 #include "progress.h"
 
@@ -55,6 +56,8 @@ tonquirl::tonquirl(QWidget *parent)
             SLOT(mpProcBeendet(int, QProcess::ExitStatus)));
 
     describePages();
+    for (QTableWidget *table : {flvTableWidget, normTableWidget, wavTableWidget, mpTableWidget})
+        offerCopy(table);
     new FileDrops(this, openWithSuffixes(), [this](int page) { return tabWidget->isTabEnabled(page); },
                   [this] { return cycle.isRunning(); }, [this](const QByteArrayList &files) { listFilesNamed(files); });
     // The window closed, the session ended or the program was asked to
@@ -103,9 +106,9 @@ void tonquirl::describePages()
          .arguments = [](const RowFiles &files) { return normalizeArguments(files.input); },
          .progress = percentInText, .lastPercent = &normPercent,
          // it never ends on a WAV that does not state its length
-         .acceptsInput = isCompleteWaveWithAudio,
-         // "normalize-audio: error reading x.wav", a full disk, and still exit code 0
-         .failureTexts = {QStringLiteral(": error "), QStringLiteral("unable to write data")},
+         .acceptsInput = isCompleteWaveWithAudio, .inputRefusedAs = RowEnd::NotWholeWave,
+         // "normalize-audio: error reading x.wav", and still exit code 0
+         .failureTexts = {QStringLiteral(": error ")},
          .toolTemporaries = normalizeTemporaries},
         {.kind = Encode, .process = &wavProc, .table = wavTableWidget, .openEdit = wavOpenLineEdit,
          .saveEdit = wavSaveLineEdit, .openButton = wavOpenButton, .saveButton = wavSaveButton,
@@ -121,7 +124,7 @@ void tonquirl::describePages()
          },
          .progress = percentInText, .lastPercent = &wavPercent,
          // lame takes any other bytes for raw samples, silently
-         .acceptsInput = lameCanEncode, .outputHoldsAudio = isMp3WithAudio},
+         .acceptsInput = lameCanEncode, .inputRefusedAs = RowEnd::NotForLame, .outputHoldsAudio = isMp3WithAudio},
         {.kind = Decode, .process = &mpProc, .table = mpTableWidget, .openEdit = mpOpenLineEdit,
          .saveEdit = mpSaveLineEdit, .openButton = mpOpenButton, .saveButton = mpSaveButton,
          .startButton = mpConvertButton, .progressBar = mpProgressBar,

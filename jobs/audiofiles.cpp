@@ -93,6 +93,12 @@ bool isCompleteWaveWithAudio(const QString &path)
     return wave.found && wave.complete && wave.frames() > 0;
 }
 
+bool isCutShortWave(const QString &path)
+{
+    const WaveHeader wave = readWaveHeader(path);
+    return wave.found && !wave.complete;
+}
+
 bool keepsAllFrames(const WaveHeader &before, const QString &rewritten)
 {
     const WaveHeader after = readWaveHeader(rewritten);

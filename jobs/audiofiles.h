@@ -31,6 +31,9 @@ WaveHeader readWaveHeader(const QString &path);
 // does not state its length).
 bool isCompleteWaveWithAudio(const QString &path);
 
+// A WAV whose header declares more than the file holds, as a full disk leaves it.
+bool isCutShortWave(const QString &path);
+
 // Whether a rewritten WAV is whole and holds as many sample frames as before,
 // in the same format. How the format is written down may differ:
 // normalize-audio writes an extensible WAV back as a plain one.

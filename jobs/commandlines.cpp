@@ -3,9 +3,36 @@
 
 #include "rowpaths.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
 QString installedPath(const char *tool)
 {
     return QStringLiteral("/usr/bin/") + QLatin1String(tool);
+}
+
+bool isOnSearchPath(const char *tool)
+{
+    for (const QString &folder : QString::fromLocal8Bit(qgetenv("PATH")).split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        if (QFileInfo(QDir(folder).filePath(QLatin1String(tool))).isFile())
+            return true;
+    }
+    return false;
+}
+
+QString shellCommand(const char *tool, const QStringList &arguments)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_./=:,+@%-]+$"));
+    QString line = QLatin1String(tool);
+    for (const QString &argument : arguments) {
+        line += QLatin1Char(' ');
+        line += plain.match(argument).hasMatch()
+                    ? argument
+                    : QLatin1Char('\'') + QString(argument).replace(QLatin1String("'"), QLatin1String("'\\''"))
+                          + QLatin1Char('\'');
+    }
+    return line;
 }
 
 QStringList decodeArguments(const QString &input, const QString &output)

@@ -15,6 +15,13 @@ inline constexpr char normalizeAudio[] = "normalize-audio";
 // Where Debian installs a tool: "/usr/bin/lame".
 QString installedPath(const char *tool);
 
+// Whether a file of the tool's name is in a folder of the PATH, runnable or not.
+bool isOnSearchPath(const char *tool);
+
+// The tool and its arguments as one line for a shell, each quoted where it
+// needs to be: what a user pastes into a terminal or a bug report.
+QString shellCommand(const char *tool, const QStringList &arguments);
+
 // The argument lists handed to the tools, one file at a time. Each path is
 // one argument; nothing is quoted, since no shell sits in between.
 

@@ -45,7 +45,8 @@ KeptOriginal KeptOriginal::keep(const QString &path)
         linkError = ::link(name.constData(), linkName.constData()) == 0 ? 0 : errno;
         return linkError;
     });
-    original.allowed = !original.link.isEmpty() || (takesNoHardLinks(linkError) && hasRoomFor(path));
+    if (original.link.isEmpty())
+        original.keepError = !takesNoHardLinks(linkError) ? linkError : hasRoomFor(path) ? 0 : ENOSPC;
     return original;
 }
 

@@ -20,8 +20,11 @@ public:
     // the disk must at least have room for the whole copy the tool writes.
     static KeptOriginal keep(const QString &path);
 
-    // False: the tool must not run, for want of room or of a writable folder.
-    bool allowsRun() const { return allowed; }
+    // False: the tool must not run, for want of room or of a writable
+    // folder, as error() tells (an errno; ENOSPC for want of room).
+    bool allowsRun() const { return error() == 0; }
+    int error() const { return keepError; }
+    bool isKept() const { return !link.isEmpty(); }  // the original can be put back
     // The file is whole, with as many sample frames as before, in the same format.
     bool rewriteIsWhole() const;
     void letGo();    // the rewrite stands
@@ -31,5 +34,5 @@ private:
     QString path;
     QString link;  // empty: nothing kept
     WaveHeader before;
-    bool allowed = false;
+    int keepError = 0;
 };

@@ -1,14 +1,108 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "outcome.h"
 
-bool toolSucceeded(QProcess::ExitStatus exitStatus, int exitCode, bool failureReported)
+#include <QCoreApplication>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+QString tr(const char *text)
 {
-    return exitStatus == QProcess::NormalExit && exitCode == 0 && !failureReported;
+    return QCoreApplication::translate("tonquirl", text);
 }
 
-QString statusOfRun(bool succeeded, bool stopRequested)
+QString signalName(int number)
 {
-    if (succeeded)
+    const char *abbreviation = sigabbrev_np(number);
+    return abbreviation ? QStringLiteral("SIG") + QLatin1String(abbreviation) : QString::number(number);
+}
+
+QString sentenceFor(const RowEnd &end)
+{
+    switch (end.kind) {
+    case RowEnd::Done:
+        return QString();
+    case RowEnd::InputMissing:
+        return tr("Die Eingabedatei wurde nicht gefunden.");
+    case RowEnd::InputUnreadable:
+        return tr("Die Eingabedatei kann nicht gelesen werden.");
+    case RowEnd::NotForLame:
+        return tr("Die Eingabedatei ist keine WAV- oder AIFF-Datei mit Tondaten; lame würde sie als Rauschen kodieren.");
+    case RowEnd::NotWholeWave:
+        return tr("Die WAV-Datei hat keine Tondaten oder gibt ihre Länge nicht an; normalize-audio käme damit nie zu Ende.");
+    case RowEnd::WouldOverwrite:
+        return end.listedOn.isEmpty()
+                   ? tr("Die Ausgabe würde „%1“ überschreiben, das Ergebnis einer früheren Datei.").arg(end.file)
+                   : tr("Die Ausgabe würde „%1“ überschreiben, die auf der Seite „%2“ aufgeführt ist.")
+                         .arg(end.file, end.listedOn);
+    case RowEnd::FolderMissing:
+        return tr("Den Zielordner gibt es nicht.");
+    case RowEnd::FolderNotWritable:
+        return tr("In den Zielordner kann nicht geschrieben werden.");
+    case RowEnd::DiskFull:
+        return tr("Der Datenträger ist voll.");
+    case RowEnd::NotFound:
+        return tr("%1 ist nicht installiert oder nicht im Suchpfad (PATH).").arg(end.tool);
+    case RowEnd::NotExecutable:
+        return tr("%1 im Suchpfad (PATH) ist kein ausführbares Programm.").arg(end.tool);
+    case RowEnd::ExitCode:
+        return tr("%1 endete mit dem Fehlercode %2.").arg(end.tool).arg(end.number);
+    case RowEnd::Crashed:
+        return tr("%1 ist abgestürzt (%2).").arg(end.tool, signalName(end.number));
+    case RowEnd::ErrorReported:
+        return tr("%1 meldete einen Fehler, obwohl es mit Code 0 endete.").arg(end.tool);
+    case RowEnd::NoAudio:
+        return tr("Die Ausgabe enthält keinen Ton.");
+    case RowEnd::Incomplete:
+        return tr("Die Ausgabe ist unvollständig: sie enthält weniger, als ihr Kopf angibt.");
+    case RowEnd::RewriteIncomplete:
+        return end.putBack ? tr("Die neu geschriebene Datei war unvollständig; das Original ist wiederhergestellt.")
+                           : tr("Die neu geschriebene Datei ist unvollständig; der Ordner hält keine Kopie des Originals.");
+    case RowEnd::Stopped:
+        return tr("Mit „Stop“ angehalten.");
+    case RowEnd::Killed:
+        return tr("Mit „Stop“ angehalten; %1 lief nach 3 Sekunden noch und wurde beendet.").arg(end.tool);
+    case RowEnd::NotReached:
+        return tr("Nicht bearbeitet: der Durchgang wurde vorher angehalten.");
+    }
+    return QString();
+}
+
+} // namespace
+
+QString statusOf(const RowEnd &end)
+{
+    switch (end.kind) {
+    case RowEnd::Done:
         return RowStatus::ok;
-    return stopRequested ? RowStatus::stop : RowStatus::fail;
+    case RowEnd::Stopped:
+    case RowEnd::Killed:
+        return RowStatus::stop;
+    case RowEnd::NotReached:
+        return RowStatus::notRun;
+    default:
+        return RowStatus::fail;
+    }
+}
+
+RowEnd::Kind kindOfFileError(int error)
+{
+    if (error == ENOSPC || error == EDQUOT)
+        return RowEnd::DiskFull;
+    return error == ENOENT || error == ENOTDIR ? RowEnd::FolderMissing : RowEnd::FolderNotWritable;
+}
+
+QString reasonFor(const RowEnd &end, const QStringList &toolLines)
+{
+    const QString sentence = sentenceFor(end);
+    return toolLines.isEmpty() || sentence.isEmpty() ? sentence : sentence + QLatin1Char('\n') + toolLines.join(QLatin1Char('\n'));
+}
+
+QString failureCount(int failed, int total)
+{
+    if (failed == 0)
+        return QString();
+    return (failed == 1 ? tr("%1 von %2 Dateien ist fehlgeschlagen (FAIL!)")
+                        : tr("%1 von %2 Dateien sind fehlgeschlagen (FAIL!)")).arg(failed).arg(total);
 }

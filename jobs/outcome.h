@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QProcess>
 #include <QString>
+#include <QStringList>
 
 // The statuses a row of a page's table can show.
 namespace RowStatus {
@@ -12,12 +12,42 @@ inline const QString stop = QStringLiteral("STOP!");
 inline const QString notRun = QStringLiteral("N/A");  // not reached after "Stop"
 } // namespace RowStatus
 
-// Whether a tool says it did its work: it ended normally with exit code 0
-// and did not admit a failure on its standard error. Its output must still
-// be checked: an exit code 0 alone is not enough.
-bool toolSucceeded(QProcess::ExitStatus exitStatus, int exitCode, bool failureReported);
+// How a row ended, as far as the program saw it: what the tool's end, the
+// file system's errors and the checks of its output showed, never guessed.
+struct RowEnd {
+    enum Kind {
+        Done,
+        // refused before the tool ran
+        InputMissing, InputUnreadable, NotForLame, NotWholeWave, WouldOverwrite,
+        FolderMissing, FolderNotWritable, DiskFull,
+        // the tool could not be started
+        NotFound, NotExecutable,
+        // the tool's own end
+        ExitCode, Crashed, ErrorReported,
+        // what it wrote
+        NoAudio, Incomplete, RewriteIncomplete,
+        // "Stop"
+        Stopped, Killed, NotReached,
+    };
+    Kind kind = Done;
+    QString tool{};
+    int number = 0;        // ExitCode: the code; Crashed: the signal
+    QString file{};        // WouldOverwrite: the file's name
+    QString listedOn{};    // WouldOverwrite: the page that lists it; empty: an earlier row's result
+    bool putBack = false;  // RewriteIncomplete: the original is back
+};
 
-// A row's status once its tool has ended. After "Stop" a run that still
-// succeeded keeps its output and is "OK."; every other run is "STOP!".
-// Without "Stop" a run that did not succeed is "FAIL!", and the batch goes on.
-QString statusOfRun(bool succeeded, bool stopRequested);
+// "OK.", "FAIL!", "STOP!" (Stopped, Killed) or "N/A" (NotReached).
+QString statusOf(const RowEnd &end);
+
+// Where creating or renaming a file failed: the folder is missing, cannot
+// be written to, or the disk is full.
+RowEnd::Kind kindOfFileError(int error);
+
+// Why the row did not end "OK.", in one sentence of the user's words, then
+// the tool's own last lines, one a line; empty for a row that is done.
+QString reasonFor(const RowEnd &end, const QStringList &toolLines = {});
+
+// The line the completion box adds when rows failed, such as
+// "2 von 10 Dateien sind fehlgeschlagen (FAIL!)"; empty when none did.
+QString failureCount(int failed, int total);

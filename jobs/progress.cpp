@@ -90,19 +90,3 @@ std::optional<int> playTimePercent(const QString &chunk, PlayTimeState state)
                                : number(chunk.mid(time + 5, 5));
     return shareInPercent(elapsed, state.duration);
 }
-
-FailureWatch::FailureWatch(QStringList markers) : markers(std::move(markers))
-{
-    for (const QString &marker : std::as_const(this->markers))
-        carried = qMax(carried, marker.size() - 1);
-}
-
-void FailureWatch::read(const QString &chunk)
-{
-    if (markers.isEmpty() || seen)
-        return;
-    const QString text = tail + chunk;
-    for (const QString &marker : std::as_const(markers))
-        seen = seen || text.contains(marker);
-    tail = text.right(carried);
-}

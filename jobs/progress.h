@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 
 // Reading the tools' progress out of one chunk of their standard error.
@@ -26,21 +25,3 @@ struct PlayTimeState {
 // ffmpeg: the play time "time=hh:mm:ss.xx" (or "time=83.45") against the
 // duration. Updates the state and gives a percentage in 0..100, or nothing.
 std::optional<int> playTimePercent(const QString &chunk, PlayTimeState state);
-
-// Watches a tool's standard error for the texts by which it admits a
-// failure that its exit code hides (normalize-audio exits with 0 after
-// "error reading", and after a full disk). A text may arrive split over two
-// chunks.
-class FailureWatch
-{
-public:
-    explicit FailureWatch(QStringList markers = {});
-    void read(const QString &chunk);
-    bool failureReported() const { return seen; }
-
-private:
-    QStringList markers;
-    qsizetype carried = 0;  // the longest marker but one character
-    QString tail;
-    bool seen = false;
-};

@@ -5,7 +5,7 @@
 // after a \x1f. It writes the output the real tool would write (a tiny WAV,
 // or an MP3 frame for ".mp3"), then follows the script that its input file
 // holds, one command a line (other lines, such as a WAV header, are passed over):
-//   err TEXT      write TEXT to standard error
+//   err TEXT      write TEXT and a line break to standard error
 //   sleep MS      wait MS milliseconds
 //   exit N        end with exit code N (the default is 0)
 //   crash         die of SIGSEGV
@@ -74,8 +74,10 @@ int main(int argc, char *argv[])
 
     int exitCode = 0;
     for (const std::string &line : script) {
-        if (line.rfind("err ", 0) == 0)
-            [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, line.data() + 4, line.size() - 4);
+        if (line.rfind("err ", 0) == 0) {
+            const std::string text = line.substr(4) + '\n';
+            [[maybe_unused]] const ssize_t written = write(STDERR_FILENO, text.data(), text.size());
+        }
         else if (line.rfind("sleep ", 0) == 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(line.substr(6))));
         else if (line.rfind("exit ", 0) == 0)

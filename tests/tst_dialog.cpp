@@ -7,7 +7,10 @@
 #include "quitsignals.h"
 
 #include <QAccessible>
+#include <QClipboard>
 #include <QMimeData>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
@@ -74,6 +77,12 @@ class DialogTest : public QObject
         dialog->tabWidget->setCurrentIndex(kind);
         QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return stubs->calls().size() == calls; }));
+    }
+
+    // What a screen reader says of a status cell besides its text.
+    static QString reasonOf(QTableWidget *table, int row)
+    {
+        return QAccessible::queryAccessibleInterface(table)->tableInterface()->cellAt(row, 1)->text(QAccessible::Description);
     }
 
     // "café.wav" in Latin-1, and a file that Qt shows under the same name, "caf\uFFFD.wav".
@@ -368,33 +377,44 @@ private slots:
         QTest::addColumn<int>("stops");          // presses of Stop while it runs
         QTest::addColumn<QStringList>("statuses");
         QTest::addColumn<int>("calls");
+        QTest::addColumn<QString>("reason");  // the first row not "OK." says why
+        const auto row = [](const char *tag, int kind, const QByteArray &middle, int stops, const QStringList &statuses,
+                            int calls, const char *reason) {
+            QTest::newRow(tag) << kind << middle << stops << statuses << calls << QString::fromUtf8(reason);
+        };
         const QStringList failed{"OK.", "FAIL!", "OK."}, stopped{"OK.", "STOP!", "N/A"}, notStarted{"FAIL!", "-", "-"};
-        QTest::newRow("flv -> wav, exit code 1") << 0 << QByteArray("exit 1\n") << 0 << failed << 3;
-        QTest::newRow("Normalize, exit code 3") << 1 << QByteArray("err 80%\nexit 3\n") << 0 << failed << 3;
-        QTest::newRow("Normalize, error reading") << 1 << QByteArray("err normalize-audio: error reading b.wav\n") << 0 << failed << 3;
+        const QByteArray streamed = wave(QByteArray(8, '\0')).replace(4, 4, "\xff\xff\xff\xff").replace(40, 4, "\xff\xff\xff\xff");
+        row("flv -> wav, exit code 1", 0, "exit 1\n", 0, failed, 3, "ffmpeg endete mit dem Fehlercode 1.");
+        row("Normalize, exit code 3", 1, "err 80%\nexit 3\n", 0, failed, 3, "normalize-audio endete mit dem Fehlercode 3.");
+        row("Normalize, error reading", 1, "err normalize-audio: error reading b.wav\n", 0, failed, 3,
+            "normalize-audio meldete einen Fehler, obwohl es mit Code 0 endete.");
         // normalize-audio renames what it wrote over its file, whole or not, and exits with 0
-        QTest::newRow("Normalize, rewritten whole") << 1 << QByteArray("rewrite\n") << 0 << QStringList{"OK.", "OK.", "OK."} << 3;
-        QTest::newRow("Normalize, cut short") << 1 << QByteArray("rewrite 60\n") << 0 << failed << 3;
-        QTest::newRow("Normalize, fewer frames") << 1 << QByteArray("shrink\n") << 0 << failed << 3;
-        QTest::newRow("Normalize, disk full") << 1 << QByteArray("err Audio File Library: unable to write data (disk full)\n")
-                                              << 0 << failed << 3;
+        row("Normalize, rewritten whole", 1, "rewrite\n", 0, {"OK.", "OK.", "OK."}, 3, "");
+        row("Normalize, cut short", 1, "rewrite 60\n", 0, failed, 3,
+            "Die neu geschriebene Datei war unvollständig; das Original ist wiederhergestellt.");
+        row("Normalize, fewer frames", 1, "shrink\n", 0, failed, 3,
+            "Die neu geschriebene Datei war unvollständig; das Original ist wiederhergestellt.");
+        row("Normalize, disk full", 1, "err Audio File Library: unable to write data (disk full)\n", 0, failed, 3,
+            "Der Datenträger ist voll.");
         // lengths it would never finish on: not given to it
-        QTest::newRow("Normalize, streamed") << 1 << wave(QByteArray(8, '\0')).replace(4, 4, "\xff\xff\xff\xff").replace(40, 4, "\xff\xff\xff\xff")
-                                             << 0 << failed << 2;
-        QTest::newRow("Normalize, no samples") << 1 << wave("") << 0 << failed << 2;
-        QTest::newRow("wav -> mp3, crash") << 2 << QByteArray("crash\n") << 0 << failed << 3;
-        QTest::newRow("wav -> mp3, no WAV") << 2 << QByteArray("NO WAV") << 0 << failed << 2;
-        QTest::newRow("mp3 -> wav, no output") << 3 << QByteArray("nowrite\n") << 0 << failed << 3;
-        QTest::newRow("mp3 -> wav, cut short") << 3 << QByteArray("cut\n") << 0 << failed << 3;
-        QTest::newRow("Normalize, Stop") << 1 << QByteArray("sleep 20000\n") << 1 << stopped << 2;
-        QTest::newRow("mp3 -> wav, Stop twice") << 3 << QByteArray("sleep 20000\n") << 2 << stopped << 2;
-        QTest::newRow("flv -> wav, Stop, exits 255") << 0 << QByteArray("term exit 255\nsleep 20000\n") << 1 << stopped << 2;
+        row("Normalize, streamed", 1, streamed, 0, failed, 2, "Die WAV-Datei hat keine Tondaten oder gibt ihre Länge nicht an");
+        row("Normalize, no samples", 1, wave(""), 0, failed, 2, "Die WAV-Datei hat keine Tondaten");
+        row("wav -> mp3, crash", 2, "crash\n", 0, failed, 3, "lame ist abgestürzt (SIGSEGV).");
+        row("wav -> mp3, no WAV", 2, "NO WAV", 0, failed, 2, "Die Eingabedatei ist keine WAV- oder AIFF-Datei mit Tondaten");
+        row("wav -> mp3, input gone", 2, "GONE", 0, failed, 2, "Die Eingabedatei wurde nicht gefunden.");
+        row("mp3 -> wav, no output", 3, "nowrite\n", 0, failed, 3, "Die Ausgabe enthält keinen Ton.");
+        row("mp3 -> wav, cut short", 3, "cut\n", 0, failed, 3, "Die Ausgabe ist unvollständig");
+        row("Normalize, Stop", 1, "sleep 20000\n", 1, stopped, 2, "Mit „Stop“ angehalten.");
+        row("mp3 -> wav, Stop twice", 3, "sleep 20000\n", 2, stopped, 2, "Mit „Stop“ angehalten.");
+        row("flv -> wav, Stop, exits 255", 0, "term exit 255\nsleep 20000\n", 1, stopped, 2, "Mit „Stop“ angehalten.");
         // Stop met the tool's own end: its output is complete, but no further row starts.
-        QTest::newRow("wav -> mp3, Stop, ends with 0") << 2 << QByteArray("term exit 0\nsleep 20000\n") << 1
-                                                        << QStringList{"OK.", "OK.", "N/A"} << 2;
-        QTest::newRow("flv -> wav, Stop, ignored") << 0 << QByteArray("term ignore\nsleep 20000\n") << 1 << stopped << 2;
-        QTest::newRow("Normalize, not on the PATH") << 1 << QByteArray("PATH: none") << 0 << notStarted << 0;
-        QTest::newRow("flv -> wav, not executable") << 0 << QByteArray("PATH: ffmpeg") << 0 << notStarted << 0;
+        row("wav -> mp3, Stop, ends with 0", 2, "term exit 0\nsleep 20000\n", 1, {"OK.", "OK.", "N/A"}, 2, "Nicht bearbeitet");
+        row("flv -> wav, Stop, ignored", 0, "term ignore\nsleep 20000\n", 1, stopped, 2,
+            "Mit „Stop“ angehalten; ffmpeg lief nach 3 Sekunden noch und wurde beendet.");
+        row("Normalize, not on the PATH", 1, "PATH: none", 0, notStarted, 0,
+            "normalize-audio ist nicht installiert oder nicht im Suchpfad (PATH).");
+        row("flv -> wav, not executable", 0, "PATH: ffmpeg", 0, notStarted, 0,
+            "ffmpeg im Suchpfad (PATH) ist kein ausführbares Programm.");
     }
     void threeFiles()
     {
@@ -403,12 +423,16 @@ private slots:
         QFETCH(int, stops);
         QFETCH(QStringList, statuses);
         QFETCH(int, calls);
+        QFETCH(QString, reason);
         const QString suffix = suffixes[kind];
         // normalize-audio leaves its temporary file when stopped; an older one is not the program's to remove.
         write(in("_normOld456"), "someone else's");
-        open(kind, {{"a" + suffix, ""}, {"b" + suffix, middle + "\nleave _normAbc123\n"}, {"c" + suffix, "exit 0\n"}});
+        const QByteArray lastWords = "err  12% done\rthe tool's last words\n";
+        open(kind, {{"a" + suffix, ""}, {"b" + suffix, lastWords + middle + "\nleave _normAbc123\n"}, {"c" + suffix, "exit 0\n"}});
         if (middle == "NO WAV" || middle.startsWith("RIFF"))
             write(in("b" + suffix), middle);
+        if (middle == "GONE")
+            QFile::remove(in("b" + suffix));
         const auto inputs = [&] { return contents(in("a" + suffix)) + contents(in("b" + suffix)) + contents(in("c" + suffix)); };
         const QByteArray inputsBefore = inputs();
         if (middle.startsWith("PATH: "))
@@ -430,7 +454,19 @@ private slots:
 
         QVERIFY(waitForEnd(page(kind)));
         QCOMPARE(column(page(kind).table, 1), statuses);
-        QCOMPARE(boxes.size(), int(statuses.last() == "OK."));  // the completion box
+        // The reason of the first row that is not "OK.", also for a screen reader: the
+        // tool's own last words, but no progress. "OK." says nothing more.
+        const int explained = int(statuses.indexOf(QRegularExpression("FAIL!|STOP!|N/A")));
+        QVERIFY(page(kind).table->item(0, 1)->toolTip().isEmpty() || explained == 0);
+        if (explained >= 0) {
+            const QString said = reasonOf(page(kind).table, explained);
+            QVERIFY2(said.startsWith(reason) && page(kind).table->item(explained, 1)->toolTip().contains(reason), qPrintable(said));
+            QVERIFY(calls != 3 || (said.contains("the tool's last words") && !said.contains("12% done")));
+        }
+        // The completion box counts the failures.
+        const QString failures = statuses.contains("FAIL!") ? "\n1 von 3 Dateien ist fehlgeschlagen (FAIL!)" : "";
+        QCOMPARE(boxes, statuses.last() == "OK." ? QStringList{"tonquirl: " + QString(page(kind).completionMessage) + failures}
+                                                 : QStringList());
         QCOMPARE(stubs->calls().size(), calls);
         QVERIFY(enabledTabs() == 4 && page(kind).openButton->isEnabled());
         // Nothing half written stays, and an earlier file of the output's name is kept unless the row succeeded.
@@ -478,13 +514,23 @@ private slots:
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QString>("saveFolder");  // under the work folder; "link" leads to "in"
         QTest::addColumn<QStringList>("statuses");
-        QTest::newRow("mp3 into its own folder") << 2 << QStringList{"x.mp3", "y.wav"} << "in" << QStringList{"FAIL!", "OK."};
-        QTest::newRow("wav picked for decoding") << 3 << QStringList{"x.wav", "y.mp3"} << "in" << QStringList{"FAIL!", "OK."};
-        QTest::newRow("through a linked folder") << 3 << QStringList{"x.wav", "y.mp3"} << "link" << QStringList{"FAIL!", "OK."};
-        QTest::newRow("a later row's input") << 3 << QStringList{"x.mp3", "x.wav"} << "in" << QStringList{"FAIL!", "FAIL!"};
-        QTest::newRow("wav picked for extraction") << 0 << QStringList{"a.flv", "x.wav"} << "in" << QStringList{"OK.", "FAIL!"};
-        QTest::newRow("two videos, one name") << 0 << QStringList{"a.flv", "a.mp4", "b.flv"} << "out"
-                                              << QStringList{"OK.", "FAIL!", "OK."};
+        QTest::addColumn<QString>("reason");  // of the first "FAIL!"
+        const auto row = [](const char *tag, int kind, const QStringList &names, const char *saveFolder,
+                            const QStringList &statuses, const char *reason) {
+            QTest::newRow(tag) << kind << names << QString(saveFolder) << statuses << QString::fromUtf8(reason);
+        };
+        row("mp3 into its own folder", 2, {"x.mp3", "y.wav"}, "in", {"FAIL!", "OK."},
+            "Die Ausgabe würde „x.mp3“ überschreiben, die auf der Seite „wav -> mp3“ aufgeführt ist.");
+        row("wav picked for decoding", 3, {"x.wav", "y.mp3"}, "in", {"FAIL!", "OK."},
+            "Die Ausgabe würde „x.wav“ überschreiben, die auf der Seite „mp3 -> wav“ aufgeführt ist.");
+        row("through a linked folder", 3, {"x.wav", "y.mp3"}, "link", {"FAIL!", "OK."},
+            "Die Ausgabe würde „x.wav“ überschreiben, die auf der Seite „mp3 -> wav“ aufgeführt ist.");
+        row("a later row's input", 3, {"x.mp3", "x.wav"}, "in", {"FAIL!", "FAIL!"},
+            "Die Ausgabe würde „x.wav“ überschreiben, die auf der Seite „mp3 -> wav“ aufgeführt ist.");
+        row("wav picked for extraction", 0, {"a.flv", "x.wav"}, "in", {"OK.", "FAIL!"},
+            "Die Ausgabe würde „x.wav“ überschreiben, die auf der Seite „flv -> wav“ aufgeführt ist.");
+        row("two videos, one name", 0, {"a.flv", "a.mp4", "b.flv"}, "out", {"OK.", "FAIL!", "OK."},
+            "Die Ausgabe würde „a.wav“ überschreiben, das Ergebnis einer früheren Datei.");
     }
     void neverOverwriteAnInputOrAnEarlierResult()
     {
@@ -492,6 +538,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QString, saveFolder);
         QFETCH(QStringList, statuses);
+        QFETCH(QString, reason);
         QVERIFY(QFile::link(in(), work->filePath("link")));
         QList<QPair<QString, QByteArray>> files;
         for (const QString &name : names)
@@ -501,8 +548,12 @@ private slots:
         const auto inputs = [&] { QByteArray all; for (const QString &n : names) all += contents(in(n)); return all; };
         const QByteArray before = inputs();
 
-        QCOMPARE(runBatch(*dialog, JobKind(kind)).size(), 1);
+        const QStringList boxes = runBatch(*dialog, JobKind(kind));
         QCOMPARE(column(page(kind).table, 1), statuses);
+        QCOMPARE(reasonOf(page(kind).table, int(statuses.indexOf("FAIL!"))), reason);
+        const int failed = int(statuses.count("FAIL!"));
+        QVERIFY(boxes.value(0).endsWith(QString("\n%1 von %2 Dateien %3 fehlgeschlagen (FAIL!)")
+                                        .arg(failed).arg(statuses.size()).arg(failed == 1 ? "ist" : "sind")));
         QCOMPARE(stubs->calls().size(), statuses.count("OK."));  // a refused row does not run
         QCOMPARE(inputs(), before);
     }
@@ -517,6 +568,8 @@ private slots:
         const QByteArray listed = contents(in("song.wav"));
         QCOMPARE(runBatch(*dialog, Decode).size(), 1);
         QCOMPARE(column(dialog->mpTableWidget, 1), QStringList({"OK.", "FAIL!"}));
+        QCOMPARE(reasonOf(dialog->mpTableWidget, 1),
+                 QString::fromUtf8("Die Ausgabe würde „song.wav“ überschreiben, die auf der Seite „wav -> mp3“ aufgeführt ist."));
         QCOMPARE(contents(in("song.wav")), listed);
     }
 
@@ -539,6 +592,47 @@ private slots:
         QCOMPARE(contents(real), original);
         QVERIFY(QFileInfo(in("l.wav")).isSymLink());
         QCOMPARE(QDir(work->filePath("music")).entryList(QDir::Files | QDir::Hidden), QStringList{"real.wav"});
+    }
+
+    // Where the output cannot go, the row says why, as the system answered.
+    void outputFolderProblems_data()
+    {
+        QTest::addColumn<QString>("options");  // of a small tmpfs as the folder; none: the folder is missing
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << "" << "Den Zielordner gibt es nicht.";
+        QTest::newRow("read-only") << "ro" << "In den Zielordner kann nicht geschrieben werden.";
+        QTest::newRow("full") << "nr_inodes=1" << QString::fromUtf8("Der Datenträger ist voll.");
+    }
+    void outputFolderProblems()
+    {
+        QFETCH(QString, options);
+        QFETCH(QString, reason);
+        const QString folder = out("disk/");
+        const auto unmount = qScopeGuard([&] { QProcess::execute("umount", {folder}); });
+        if (!options.isEmpty() && (getuid() != 0 || !QDir().mkpath(folder)
+                                   || QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k," + options, "tmpfs", folder})))
+            QSKIP("mounting a small tmpfs needs root");
+        open(Decode, {{"a.mp3", ""}});
+        dialog->mpSaveLineEdit->setText(folder);
+        runBatch(*dialog, Decode);
+        QCOMPARE(reasonOf(dialog->mpTableWidget, 0), reason);
+        QCOMPARE(stubs->calls().size(), 0);
+    }
+
+    // Ctrl+C on a table copies the selected rows for a bug report or a terminal.
+    void copyingRows()
+    {
+        open(Decode, {{"a b.mp3", ""}, {"c.mp3", "err lame: c.mp3 is odd\nexit 2\n"}});
+        runBatch(*dialog, Decode);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        dialog->mpTableWidget->setFocus();
+        dialog->mpTableWidget->selectAll();
+        QTest::keySequence(dialog->mpTableWidget, QKeySequence::Copy);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 "a b.mp3\tOK.\t\tlame --decode '" + in("a b.mp3") + "' '" + out("a b.wav") + "'\n"
+                 "c.mp3\tFAIL!\tlame endete mit dem Fehlercode 2. | lame: c.mp3 is odd\tlame --decode " + in("c.mp3") + ' '
+                     + out("c.wav") + '\n');
     }
 
     void aFolderChangedMidBatchIsCheckedAgain()

@@ -6,6 +6,7 @@
 #include "audiofiles.h"
 #include "id3tags.h"
 #include "progress.h"
+#include "toolmessages.h"
 
 using Percent = std::optional<int>;
 
@@ -128,16 +129,40 @@ private slots:
         QCOMPARE(isMp3WithAudio(dir.filePath("f")), mp3);
     }
 
-    void failureAdmittedOnStandardError()
+    // What a tool says besides its progress, read chunk by chunk.
+    void toolMessages_data()
     {
-        const QStringList markers{": error ", "unable to write data"};
-        FailureWatch reading(markers), full(markers), quiet(markers);
-        for (const char *chunk : {" a.wav   37% done\r", "normalize-audio: err", "or reading a.wav\n"})
-            reading.read(chunk);
-        for (const char *chunk : {"Audio File Library: unable to wr", "ite data (disk full)"})
-            full.read(chunk);
-        quiet.read(" error.wav   37% done: errors.wav unable to write.wav");
-        QVERIFY(reading.failureReported() && full.failureReported() && !quiet.failureReported());
+        QTest::addColumn<QString>("chunks");  // split at '~'
+        QTest::addColumn<QString>("lines");   // the last lines kept, joined by '|'
+        QTest::addColumn<bool>("failed");     // ": error " admitted
+        QTest::addColumn<bool>("diskFull");
+        QTest::newRow("normalize-audio, error split") << " a.wav   37% done\r~normalize-audio: err~or reading a.wav\n"
+                                                      << "normalize-audio: error reading a.wav" << true << false;
+        QTest::newRow("normalize-audio, disk full") << "Audio File Library: unable to wr~ite data (disk full) [error 6]"
+                                                    << "Audio File Library: unable to write data (disk full) [error 6]"
+                                                    << false << true;
+        QTest::newRow("lame's figures") << "\r   100/116    (86%)|    0:00/    0:00|\n\x1b[K   kbps      %     %\x1b[K\n"
+                                           "    Frame          |  CPU time/estim\n-------\nFrame#  2/116  256 kbps\nError writing out.mp3\n"
+                                        << "Error writing out.mp3" << false << false;
+        QTest::newRow("ffmpeg") << "size=  256kB time=00:00:01.48 bitrate=1411.2kbits/s speed= 296x\rout.wav: No space left on device\n"
+                                << "out.wav: No space left on device" << false << true;
+        QTest::newRow("the last five") << "1 a\n2 b\n3 c~\n4 d\n5 e\n6 f" << "2 b|3 c|4 d|5 e|6 f" << false << false;
+        QTest::newRow("a flood on one line") << QString(100000, 'x') + "~" + QString(100000, 'y') + "\nend"
+                                             << QString(400, 'x') + "|end" << false << false;
+        QTest::newRow("nothing but progress") << " error.wav   37% done: errors.wav\r" << "" << false << false;
+    }
+    void toolMessages()
+    {
+        QFETCH(QString, chunks);
+        QFETCH(QString, lines);
+        QFETCH(bool, failed);
+        QFETCH(bool, diskFull);
+        ToolMessages messages({": error "});
+        for (const QString &chunk : chunks.split('~'))
+            messages.read(chunk);
+        QCOMPARE(messages.lastLines().join('|'), lines);
+        QCOMPARE(messages.failureReported(), failed);
+        QCOMPARE(messages.diskFullReported(), diskFull);
     }
 };
 
