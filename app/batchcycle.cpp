@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batchcycle.h"
 
+#include "desktopintegration.h"
 #include "jobtable.h"
 #include "outcome.h"
 #include "audiofiles.h"
@@ -28,6 +29,7 @@ namespace {
 
 const QString stopLabel = QStringLiteral("Stop");
 constexpr int stopGraceMs = 3000;
+constexpr int positionIntervalMs = 1000;  // the time left in the bar's tooltip, while a file runs
 
 // The kernel ends the tool when the program dies, even by SIGKILL, which
 // leaves no chance to end it in an orderly way.
@@ -43,8 +45,8 @@ void endWithTheProgram(QProcess *process)
 
 } // namespace
 
-BatchCycle::BatchCycle(QDialog &dialog, int &fileCount, int &currentRow)
-    : dialog(dialog), fileCount(fileCount), currentRow(currentRow)
+BatchCycle::BatchCycle(QDialog &dialog, int &fileCount, int &currentRow, DesktopIntegration &desktop)
+    : dialog(dialog), desktop(desktop), fileCount(fileCount), currentRow(currentRow)
 {
     stopDeadline.setSingleShot(true);
     stopDeadline.setInterval(stopGraceMs);
@@ -99,6 +101,12 @@ void BatchCycle::startBatch(const JobPage &page)
         }
     }
     toolEnvironment = withUtf8CharacterType(QProcessEnvironment::systemEnvironment());
+    QList<qint64> inputBytes;
+    for (int row = 0; row < page.table->rowCount(); ++row)
+        inputBytes << QFileInfo(rowFiles(page, row).input).size();
+    progress = BatchProgress(inputBytes);
+    batchClock.start();
+    desktop.showProgress(0);
     lockOtherControls(page, true);
     runRows(page);
 }
@@ -129,6 +137,7 @@ void BatchCycle::runRows(const JobPage &page)
         RowFiles toolFiles = row.files;
         toolFiles.output = row.temporaryOutput;
         row.commandLine = shellCommand(page.program, page.arguments(row.files));  // as the user would run it
+        showRunningRow(page);
         page.process->setProcessEnvironment(toolEnvironment);
         page.process->start(QLatin1String(page.program), page.arguments(toolFiles), QIODevice::ReadWrite);
         // A tool that cannot be started reports no end of its own, and would
@@ -264,7 +273,32 @@ void BatchCycle::readProgress(JobKind kind)
     if (const std::optional<int> percent = page.progress(chunk)) {
         *page.lastPercent = *percent;
         page.progressBar->setValue(*percent);  // the bar passes over values beyond 0..100
+        if (runningPage == &page) {
+            progress.setRunningFraction(*percent / 100.0);
+            desktop.showProgress(progress.fraction());
+            if (sincePositionShown.elapsed() >= positionIntervalMs)
+                showBatchPosition(page);
+        }
     }
+}
+
+// Makes the running row the current one, which the table scrolls into
+// view, without taking the keyboard focus, and says in the bar's tooltip
+// where the batch is.
+void BatchCycle::showRunningRow(const JobPage &page)
+{
+    page.table->setCurrentCell(currentRow, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    showBatchPosition(page);
+}
+
+void BatchCycle::showBatchPosition(const JobPage &page)
+{
+    const QString position = batchPositionText(currentRow + 1, fileCount, progress.msLeft(batchClock.elapsed()));
+    sincePositionShown.start();
+    if (position == page.progressBar->toolTip())
+        return;
+    page.progressBar->setToolTip(position);
+    page.progressBar->setAccessibleDescription(position);
 }
 
 // Writes the row's status. True: the batch goes on with the next row, which
@@ -273,12 +307,19 @@ void BatchCycle::readProgress(JobKind kind)
 bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn)
 {
     setStatus(page.table, currentRow, statusOf(end), reasonFor(end, row.messages.lastLines()), row.commandLine);
+    progress.rowEnded(batchClock.elapsed());
     if (batchGoesOn && currentRow < fileCount - 1) {
         ++currentRow;
+        desktop.showProgress(progress.fraction());
         return true;
     }
     state = State::Idle;
     runningPage = nullptr;
+    if (batchGoesOn)
+        desktop.showProgress(1);
+    desktop.hideProgress();
+    page.progressBar->setToolTip(QString());
+    page.progressBar->setAccessibleDescription(QString());
     lockOtherControls(page, false);
     if (batchGoesOn)
         completeBatch(page);
@@ -311,11 +352,13 @@ void BatchCycle::completeBatch(const JobPage &page)
     if (page.completionWork == CompletionWork::FillProgressBar)
         page.progressBar->setValue(100);
     currentRow = 0;
+    const int failed = rowsWithStatus(page.table, RowStatus::fail);
+    const QString message = dialog.metaObject()->tr(page.completionMessage, nullptr);
+    desktop.batchCompleted(message, outcomeCounts(rowsWithStatus(page.table, RowStatus::ok), failed));
     QApplication::beep();
-    const QString failures = failureCount(rowsWithStatus(page.table, RowStatus::fail), fileCount);
+    const QString failures = failureCount(failed, fileCount);
     QMessageBox::information(&dialog, QStringLiteral("tonquirl"),
-                             dialog.metaObject()->tr(page.completionMessage, nullptr)
-                                 + (failures.isEmpty() ? QString() : QLatin1Char('\n') + failures),
+                             message + (failures.isEmpty() ? QString() : QLatin1Char('\n') + failures),
                              QMessageBox::Ok, QMessageBox::NoButton);
 }
 

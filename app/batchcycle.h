@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "batchprogress.h"
 #include "jobpage.h"
 #include "keptoriginal.h"
 #include "outcome.h"
 #include "toolmessages.h"
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QProcess>
 #include <QSet>
@@ -13,6 +15,7 @@
 #include <QTimer>
 #include <array>
 
+class DesktopIntegration;
 class QDialog;
 class QTabWidget;
 
@@ -28,11 +31,15 @@ class QTabWidget;
 // on the file itself, wherever a link leads, and its original is put back
 // unless the run succeeded and the file is whole. No output may land on a
 // file listed on any page.
+//
+// The running row is the table's current row, in view; the progress bar's
+// tooltip says which file of how many runs and about how long the batch
+// has left, and the desktop is told of the whole batch's progress and end.
 class BatchCycle
 {
 public:
     // fileCount and currentRow belong to the dialog and are shared by the pages.
-    BatchCycle(QDialog &dialog, int &fileCount, int &currentRow);
+    BatchCycle(QDialog &dialog, int &fileCount, int &currentRow, DesktopIntegration &desktop);
     ~BatchCycle();
 
     // The start buttons' texts, as the form gives them, are their pages' start labels.
@@ -73,11 +80,14 @@ private:
     void removeLeftovers(const JobPage &page);
     bool nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn);
     void lockOtherControls(const JobPage &page, bool locked);
+    void showRunningRow(const JobPage &page);
+    void showBatchPosition(const JobPage &page);
     void completeBatch(const JobPage &page);
     void handOverWavFiles(const JobPage &extraction);
     RowFiles rowFiles(const JobPage &page, int row) const;
 
     QDialog &dialog;
+    DesktopIntegration &desktop;
     QTabWidget *tabs = nullptr;
     int &fileCount;
     int &currentRow;
@@ -92,6 +102,9 @@ private:
     State state = State::Idle;
     const JobPage *runningPage = nullptr;
     RunningRow row;
+    BatchProgress progress;
+    QElapsedTimer batchClock;
+    QElapsedTimer sincePositionShown;
     // A tool still running this long after "Stop" is killed.
     QTimer stopDeadline;
 };

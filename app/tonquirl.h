@@ -4,6 +4,7 @@
 #include "ui_tonquirl.h"
 
 #include "batchcycle.h"
+#include "desktopintegration.h"
 
 #include <QByteArrayList>
 #include <QDialog>
@@ -66,6 +67,7 @@ private:
     int fileCount = 0;
     int currentRow = 0;
 
+    DesktopIntegration desktop{*this};  // before the cycle, which tells it of the batch
     BatchCycle cycle;
 
     // A tool looked for at start-up, at a fixed place.

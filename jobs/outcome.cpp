@@ -106,3 +106,13 @@ QString failureCount(int failed, int total)
     return (failed == 1 ? tr("%1 von %2 Dateien ist fehlgeschlagen (FAIL!)")
                         : tr("%1 von %2 Dateien sind fehlgeschlagen (FAIL!)")).arg(failed).arg(total);
 }
+
+QString outcomeCounts(int ok, int failed)
+{
+    QStringList parts;
+    if (ok > 0 || failed == 0)
+        parts << QString::number(ok) + QLatin1Char(' ') + RowStatus::ok;
+    if (failed > 0)
+        parts << QString::number(failed) + QLatin1Char(' ') + RowStatus::fail;
+    return parts.join(QStringLiteral(", "));
+}

@@ -51,3 +51,7 @@ QString reasonFor(const RowEnd &end, const QStringList &toolLines = {});
 // The line the completion box adds when rows failed, such as
 // "2 von 10 Dateien sind fehlgeschlagen (FAIL!)"; empty when none did.
 QString failureCount(int failed, int total);
+
+// The batch's outcome in status texts, such as "10 OK., 2 FAIL!"; a status
+// no row has is left out, and a batch with neither reads "0 OK.".
+QString outcomeCounts(int ok, int failed);

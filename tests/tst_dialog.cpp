@@ -508,6 +508,31 @@ private slots:
         QCOMPARE(contents(out("a.mp3")), QByteArray("an earlier result"));
     }
 
+    // Far down a long list the running row is in view, and the bar says where the batch is.
+    void theRunningRowIsInView()
+    {
+        QList<QPair<QString, QByteArray>> files;
+        for (int n = 1; n <= 40; ++n)
+            files.append({QString("%1.wav").arg(n, 2, 10, QChar('0')), n == 30 ? "sleep 20000\n" : ""});
+        open(Encode, files);
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        page(Encode).startButton->setFocus();
+        startAndWaitForCall(Encode, 30);
+        QTableWidget *table = page(Encode).table;
+        QCOMPARE(table->currentRow(), 29);
+        QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+        QVERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(29, 0))));
+        QCOMPARE(QApplication::focusWidget(), page(Encode).startButton);  // the keyboard stays where it was
+        QVERIFY2(page(Encode).progressBar->toolTip().startsWith("Datei 30 von 40 – noch "),
+                 qPrintable(page(Encode).progressBar->toolTip()));
+        QCOMPARE(page(Encode).progressBar->accessibleDescription(), page(Encode).progressBar->toolTip());
+
+        QTest::mouseClick(page(Encode).startButton, Qt::LeftButton);
+        QVERIFY(waitForEnd(page(Encode)));
+        QCOMPARE(page(Encode).progressBar->toolTip(), QString());
+    }
+
     void neverOverwriteAnInputOrAnEarlierResult_data()
     {
         QTest::addColumn<int>("kind");

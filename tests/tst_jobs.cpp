@@ -4,7 +4,9 @@
 #include "support/testkit.h"
 
 #include "audiofiles.h"
+#include "batchprogress.h"
 #include "id3tags.h"
+#include "outcome.h"
 #include "progress.h"
 #include "toolmessages.h"
 
@@ -163,6 +165,70 @@ private slots:
         QCOMPARE(messages.lastLines().join('|'), lines);
         QCOMPARE(messages.failureReported(), failed);
         QCOMPARE(messages.diskFullReported(), diskFull);
+    }
+
+    // Where a batch is, as the progress bar's tooltip says it, after rows
+    // of the given input sizes ended at the given times.
+    void batchPosition_data()
+    {
+        QTest::addColumn<QList<qint64>>("bytes");    // each row's input
+        QTest::addColumn<QList<qint64>>("endedAt");  // ms since the start, of the rows ended so far
+        QTest::addColumn<qint64>("now");
+        QTest::addColumn<double>("running");  // the running row's own fraction
+        QTest::addColumn<double>("fraction");
+        QTest::addColumn<QString>("text");
+        const QList<qint64> tenAlike(10, 1000);
+        QTest::newRow("first row running") << tenAlike << QList<qint64>{} << 60000ll << 0.5 << 0.05 << "Datei 1 von 10";
+        QTest::newRow("paced by rows alike") << tenAlike << QList<qint64>{15000, 30000} << 30000ll << 0.0 << 0.2
+                                             << "Datei 3 von 10 – noch etwa 2 Minuten";
+        QTest::newRow("the running row's time counts") << tenAlike << QList<qint64>{15000, 30000} << 40000ll << 0.5 << 0.25
+                                                       << "Datei 3 von 10 – noch etwa 2 Minuten";
+        // A big file left: the bytes, not the rows, say how long.
+        QTest::newRow("paced by bytes") << QList<qint64>{100, 100, 9800} << QList<qint64>{1000, 2000} << 2000ll << 0.0
+                                        << 2.0 / 3 << "Datei 3 von 3 – noch etwa 2 Minuten";
+        QTest::newRow("empty inputs, paced by rows") << QList<qint64>{0, 0, 0, 0} << QList<qint64>{20000} << 20000ll << 0.0
+                                                     << 0.25 << "Datei 2 von 4 – noch etwa eine Minute";
+        QTest::newRow("seconds by tens") << tenAlike << QList<qint64>(9, 360000) << 360000ll << 0.0 << 0.9
+                                         << "Datei 10 von 10 – noch etwa 40 Sekunden";
+        QTest::newRow("a few seconds") << QList<qint64>{10, 10} << QList<qint64>{3000} << 3000ll << 0.0 << 0.5
+                                       << "Datei 2 von 2 – noch wenige Sekunden";
+        QTest::newRow("slower than before") << QList<qint64>{10, 10} << QList<qint64>{3000} << 9000ll << 0.99 << 0.995
+                                            << "Datei 2 von 2 – noch wenige Sekunden";
+        QTest::newRow("hours") << QList<qint64>(100, 5) << QList<qint64>{200000} << 200000ll << 0.0 << 0.01
+                               << "Datei 2 von 100 – noch etwa 6 Stunden";
+    }
+    void batchPosition()
+    {
+        QFETCH(QList<qint64>, bytes);
+        QFETCH(QList<qint64>, endedAt);
+        QFETCH(qint64, now);
+        QFETCH(double, running);
+        QFETCH(double, fraction);
+        QFETCH(QString, text);
+        BatchProgress progress(bytes);
+        for (qint64 ms : endedAt)
+            progress.rowEnded(ms);
+        progress.setRunningFraction(running);
+        QCOMPARE(progress.fraction(), fraction);
+        QCOMPARE(batchPositionText(progress.rowsEnded() + 1, progress.rows(), progress.msLeft(now)), text);
+    }
+
+    void outcomeCounts_data()
+    {
+        QTest::addColumn<int>("ok");
+        QTest::addColumn<int>("failed");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("both") << 10 << 2 << "10 OK., 2 FAIL!";
+        QTest::newRow("all done") << 3 << 0 << "3 OK.";
+        QTest::newRow("all failed") << 0 << 3 << "3 FAIL!";
+        QTest::newRow("neither") << 0 << 0 << "0 OK.";
+    }
+    void outcomeCounts()
+    {
+        QFETCH(int, ok);
+        QFETCH(int, failed);
+        QFETCH(QString, text);
+        QCOMPARE(::outcomeCounts(ok, failed), text);
     }
 };
 
