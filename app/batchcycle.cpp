@@ -18,6 +18,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <cerrno>
@@ -29,7 +30,13 @@ namespace {
 
 const QString stopLabel = QStringLiteral("Stop");
 constexpr int stopGraceMs = 3000;
-constexpr int positionIntervalMs = 1000;  // the time left in the bar's tooltip, while a file runs
+// How often what a person watches changes. The bar repaints itself at once
+// on every new value, and a screen reader hears of each; 25 values a second
+// look as smooth. A batch of short files moves the marked row ten times a
+// second, not once a file. The time left changes once a second.
+constexpr int barIntervalMs = 40;
+constexpr int rowIntervalMs = 100;
+constexpr int positionIntervalMs = 1000;
 
 // The kernel ends the tool when the program dies, even by SIGKILL, which
 // leaves no chance to end it in an orderly way.
@@ -46,7 +53,10 @@ void endWithTheProgram(QProcess *process)
 } // namespace
 
 BatchCycle::BatchCycle(QDialog &dialog, int &fileCount, int &currentRow, DesktopIntegration &desktop)
-    : dialog(dialog), desktop(desktop), fileCount(fileCount), currentRow(currentRow)
+    : dialog(dialog), desktop(desktop), fileCount(fileCount), currentRow(currentRow),
+      barRefresh(barIntervalMs, [this] { showPendingPercent(); }),
+      rowRefresh(rowIntervalMs, [this] { showRunningRow(); }),
+      positionRefresh(positionIntervalMs, [this] { showBatchPosition(); })
 {
     stopDeadline.setSingleShot(true);
     stopDeadline.setInterval(stopGraceMs);
@@ -105,6 +115,7 @@ void BatchCycle::startBatch(const JobPage &page)
     for (int row = 0; row < page.table->rowCount(); ++row)
         inputBytes << QFileInfo(rowFiles(page, row).input).size();
     progress = BatchProgress(inputBytes);
+    pendingPercent = -1;
     batchClock.start();
     desktop.showProgress(0);
     lockOtherControls(page, true);
@@ -137,7 +148,7 @@ void BatchCycle::runRows(const JobPage &page)
         RowFiles toolFiles = row.files;
         toolFiles.output = row.temporaryOutput;
         row.commandLine = shellCommand(page.program, page.arguments(row.files));  // as the user would run it
-        showRunningRow(page);
+        rowRefresh.request();
         page.process->setProcessEnvironment(toolEnvironment);
         page.process->start(QLatin1String(page.program), page.arguments(toolFiles), QIODevice::ReadWrite);
         // A tool that cannot be started reports no end of its own, and would
@@ -272,33 +283,56 @@ void BatchCycle::readProgress(JobKind kind)
         row.messages.read(chunk);
     if (const std::optional<int> percent = page.progress(chunk)) {
         *page.lastPercent = *percent;
-        page.progressBar->setValue(*percent);  // the bar passes over values beyond 0..100
-        if (runningPage == &page) {
-            progress.setRunningFraction(*percent / 100.0);
-            desktop.showProgress(progress.fraction());
-            if (sincePositionShown.elapsed() >= positionIntervalMs)
-                showBatchPosition(page);
-        }
+        if (runningPage != &page)
+            return;
+        if (*percent >= 0 && *percent <= 100)  // the bar passes over values beyond 0..100
+            pendingPercent = *percent;
+        barRefresh.request();
+        progress.setRunningFraction(*percent / 100.0);
+        desktop.showProgress(progress.fraction());
+        positionRefresh.request();
     }
 }
 
-// Makes the running row the current one, which the table scrolls into
-// view, without taking the keyboard focus, and says in the bar's tooltip
-// where the batch is.
-void BatchCycle::showRunningRow(const JobPage &page)
+void BatchCycle::showPendingPercent()
 {
-    page.table->setCurrentCell(currentRow, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    showBatchPosition(page);
+    if (runningPage && pendingPercent >= 0)
+        runningPage->progressBar->setValue(pendingPercent);
+    pendingPercent = -1;
 }
 
-void BatchCycle::showBatchPosition(const JobPage &page)
+// Marks the running row and brings it into view, and says in the bar's
+// tooltip where the batch is. A row below the view comes to its top, with
+// the rows to come under it: the table scrolls once a page, not on every
+// row. The row becomes the current one only when the table has the
+// keyboard focus: a table tells a screen reader that its current cell has
+// the focus, which would pull the reader away from wherever the user is.
+void BatchCycle::showRunningRow()
 {
-    const QString position = batchPositionText(currentRow + 1, fileCount, progress.msLeft(batchClock.elapsed()));
-    sincePositionShown.start();
-    if (position == page.progressBar->toolTip())
+    if (!runningPage)
         return;
-    page.progressBar->setToolTip(position);
-    page.progressBar->setAccessibleDescription(position);
+    QTableWidget *table = runningPage->table;
+    QTableWidgetItem *item = table->item(currentRow, 0);
+    if (!table->viewport()->rect().contains(table->visualItemRect(item)))
+        table->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    const auto mark = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    if (table->hasFocus())
+        table->setCurrentItem(item, mark);
+    else
+        table->selectionModel()->select(table->indexFromItem(item), mark);
+    showBatchPosition();
+}
+
+void BatchCycle::showBatchPosition()
+{
+    if (!runningPage)
+        return;
+    QProgressBar *bar = runningPage->progressBar;
+    const QString position = batchPositionText(currentRow + 1, fileCount, progress.msLeft(batchClock.elapsed()));
+    if (position == bar->toolTip())
+        return;
+    bar->setToolTip(position);
+    bar->setAccessibleDescription(position);
 }
 
 // Writes the row's status. True: the batch goes on with the next row, which
@@ -313,6 +347,9 @@ bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool bat
         desktop.showProgress(progress.fraction());
         return true;
     }
+    barRefresh.flush();
+    rowRefresh.cancel();
+    positionRefresh.cancel();
     state = State::Idle;
     runningPage = nullptr;
     if (batchGoesOn)
@@ -336,9 +373,11 @@ void BatchCycle::lockOtherControls(const JobPage &page, bool locked)
     page.openButton->setEnabled(!locked);
     if (page.saveButton)
         page.saveButton->setEnabled(!locked);
+    // The tabs only: disabling a page's widgets too, which nobody sees
+    // behind their tab, would tell a screen reader of each one twice a batch.
     for (int tab = 0; tab < int(pages.size()); ++tab) {
         if (tab != page.kind)
-            tabs->setTabEnabled(tab, !locked && !tabsWithoutTool.contains(tab));
+            tabs->tabBar()->setTabEnabled(tab, !locked && !tabsWithoutTool.contains(tab));
     }
     if (!locked)
         page.openButton->setFocus(Qt::OtherFocusReason);

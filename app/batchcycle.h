@@ -5,6 +5,7 @@
 #include "jobpage.h"
 #include "keptoriginal.h"
 #include "outcome.h"
+#include "throttle.h"
 #include "toolmessages.h"
 
 #include <QElapsedTimer>
@@ -80,8 +81,9 @@ private:
     void removeLeftovers(const JobPage &page);
     bool nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn);
     void lockOtherControls(const JobPage &page, bool locked);
-    void showRunningRow(const JobPage &page);
-    void showBatchPosition(const JobPage &page);
+    void showPendingPercent();
+    void showRunningRow();
+    void showBatchPosition();
     void completeBatch(const JobPage &page);
     void handOverWavFiles(const JobPage &extraction);
     RowFiles rowFiles(const JobPage &page, int row) const;
@@ -104,7 +106,10 @@ private:
     RunningRow row;
     BatchProgress progress;
     QElapsedTimer batchClock;
-    QElapsedTimer sincePositionShown;
+    int pendingPercent = -1;  // read, not yet on the bar
+    Throttle barRefresh;
+    Throttle rowRefresh;
+    Throttle positionRefresh;
     // A tool still running this long after "Stop" is killed.
     QTimer stopDeadline;
 };

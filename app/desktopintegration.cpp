@@ -28,7 +28,8 @@ QString launcherEntryPath()
 
 } // namespace
 
-DesktopIntegration::DesktopIntegration(QWidget &window) : window(window)
+DesktopIntegration::DesktopIntegration(QWidget &window)
+    : window(window), progressRefresh(progressIntervalMs, [this] { sendProgress(); })
 {
     connect(qApp, SIGNAL(focusWindowChanged(QWindow *)), this, SLOT(focusWindowChanged(QWindow *)));
 }
@@ -56,20 +57,27 @@ void DesktopIntegration::updateEntry(const QVariantMap &properties)
 
 void DesktopIntegration::showProgress(double fraction)
 {
-    if (progressVisible && fraction < 1 && sinceProgressSent.isValid() && sinceProgressSent.elapsed() < progressIntervalMs)
-        return;
+    progress = fraction;
+    if (!progressVisible || fraction >= 1)
+        progressRefresh.run();
+    else
+        progressRefresh.request();
+}
+
+void DesktopIntegration::sendProgress()
+{
     if (!busConnected())
         return;
-    QVariantMap properties{{QStringLiteral("progress"), fraction}};
+    QVariantMap properties{{QStringLiteral("progress"), progress}};
     if (!progressVisible)
         properties.insert(QStringLiteral("progress-visible"), true);
     progressVisible = true;
-    sinceProgressSent.start();
     updateEntry(properties);
 }
 
 void DesktopIntegration::hideProgress()
 {
+    progressRefresh.cancel();
     if (!progressVisible)
         return;
     progressVisible = false;

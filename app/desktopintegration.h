@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QElapsedTimer>
+#include "throttle.h"
+
 #include <QObject>
 #include <QVariantMap>
 #include <optional>
@@ -28,7 +29,7 @@ public:
     explicit DesktopIntegration(QWidget &window);
 
     // The whole batch's progress, 0..1; sent at most four times a second,
-    // except for the first value of a batch and for 1.
+    // but the first value of a batch and 1 at once.
     void showProgress(double fraction);
     // The batch ended, completed or stopped.
     void hideProgress();
@@ -44,11 +45,13 @@ private slots:
 private:
     bool busConnected();
     void updateEntry(const QVariantMap &properties);
+    void sendProgress();
 
     QWidget &window;
     std::optional<bool> connected;  // known after the first use
     bool progressVisible = false;
     bool urgent = false;
-    QElapsedTimer sinceProgressSent;
+    double progress = 0;
+    Throttle progressRefresh;
     uint notificationId = 0;  // the notification shown last; a new one replaces it
 };

@@ -508,7 +508,8 @@ private slots:
         QCOMPARE(contents(out("a.mp3")), QByteArray("an earlier result"));
     }
 
-    // Far down a long list the running row is in view, and the bar says where the batch is.
+    // Far down a long list the running row is in view, and the bar says
+    // where the batch is; a screen reader's focus stays where the user is.
     void theRunningRowIsInView()
     {
         QList<QPair<QString, QByteArray>> files;
@@ -520,11 +521,13 @@ private slots:
         page(Encode).startButton->setFocus();
         startAndWaitForCall(Encode, 30);
         QTableWidget *table = page(Encode).table;
-        QCOMPARE(table->currentRow(), 29);
-        QCOMPARE(table->selectionModel()->selectedRows().size(), 1);
+        QTRY_COMPARE(table->selectionModel()->selectedRows(), QModelIndexList{table->model()->index(29, 0)});
         QVERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(29, 0))));
-        QCOMPARE(QApplication::focusWidget(), page(Encode).startButton);  // the keyboard stays where it was
-        QVERIFY2(page(Encode).progressBar->toolTip().startsWith("Datei 30 von 40 – noch "),
+        // The keyboard stays where it was, and so does a screen reader, which
+        // is told that a table's current cell has the focus.
+        QCOMPARE(QApplication::focusWidget(), page(Encode).startButton);
+        QVERIFY(table->currentRow() != 29);
+        QTRY_VERIFY2(page(Encode).progressBar->toolTip().startsWith("Datei 30 von 40 – noch "),
                  qPrintable(page(Encode).progressBar->toolTip()));
         QCOMPARE(page(Encode).progressBar->accessibleDescription(), page(Encode).progressBar->toolTip());
 
