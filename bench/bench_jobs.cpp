@@ -6,81 +6,10 @@
 //   (b) 10 WAV files of 20 s encoded by the real lame, against a shell loop;
 //   (c) the longest stall of the event loop while a tool floods its standard error.
 // `bench_jobs a` runs (a) alone, for profiling.
-#include "../tests/support/testkit.h"
+#include "benchkit.h"
 
-#include <QElapsedTimer>
 #include <QStandardPaths>
-#include <algorithm>
 #include <cstdio>
-
-namespace {
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Lists the files on the page as Open does and runs the batch to its end
-// under a real event loop, as the program runs (QTest's waiting sleeps
-// between rounds): milliseconds from the click to the completion box.
-double runBatch(tonquirl &dialog, JobKind kind, const QStringList &paths)
-{
-    DialogProbe::listPicked(dialog, kind, paths);
-    QEventLoop loop;
-    QElapsedTimer timer;
-    double millis = -1;
-    ModalAnswers box([&](QWidget *modal) {
-        millis = timer.nsecsElapsed() / 1e6;
-        modal->close();
-        loop.quit();
-    });
-    timer.start();
-    DialogProbe::page(dialog, kind).startButton->click();
-    if (millis < 0)  // a batch refused at once has answered its box already
-        loop.exec();
-    return millis;
-}
-
-// QProcess alone starting the tool on each argument list in turn, from the event loop.
-double runProcessesAlone(const QString &program, const QList<QStringList> &argumentLists)
-{
-    QProcess process;
-    QEventLoop loop;
-    qsizetype next = 0;
-    const auto startNext = [&] {
-        if (next == argumentLists.size())
-            loop.quit();
-        else
-            process.start(program, argumentLists[next++]);
-    };
-    QObject::connect(&process, &QProcess::finished, &loop, startNext);
-    QElapsedTimer timer;
-    timer.start();
-    startNext();
-    loop.exec();
-    return timer.nsecsElapsed() / 1e6;
-}
-
-// The same command lines, one after the other, from a shell.
-double runShellLoop(const QString &program, const QList<QStringList> &argumentLists)
-{
-    QString script;
-    for (const QStringList &arguments : argumentLists) {
-        script += program;
-        for (const QString &argument : arguments)
-            script += " '" + QString(argument).replace("'", "'\\''") + "'";
-        script += '\n';
-    }
-    QProcess shell;
-    QElapsedTimer timer;
-    timer.start();
-    shell.start("bash", {"-c", script});
-    shell.waitForFinished(-1);
-    return timer.nsecsElapsed() / 1e6;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
