@@ -32,8 +32,9 @@ const QString stopLabel = QStringLiteral("Stop");
 constexpr int stopGraceMs = 3000;
 // How often what a person watches changes. The bar repaints itself at once
 // on every new value, and a screen reader hears of each; 25 values a second
-// look as smooth. A batch of short files moves the marked row ten times a
-// second, not once a file. The time left changes once a second.
+// look as smooth, and the table repaints as often. A batch of short files
+// moves the marked row ten times a second, not once a file. The time left
+// changes once a second.
 constexpr int barIntervalMs = 40;
 constexpr int rowIntervalMs = 100;
 constexpr int positionIntervalMs = 1000;
@@ -55,6 +56,7 @@ void endWithTheProgram(QProcess *process)
 BatchCycle::BatchCycle(QDialog &dialog, int &fileCount, int &currentRow, DesktopIntegration &desktop)
     : dialog(dialog), desktop(desktop), fileCount(fileCount), currentRow(currentRow),
       barRefresh(barIntervalMs, [this] { showPendingPercent(); }),
+      tableRefresh(barIntervalMs, [this] { repaintTable(); }),
       rowRefresh(rowIntervalMs, [this] { showRunningRow(); }),
       positionRefresh(positionIntervalMs, [this] { showBatchPosition(); })
 {
@@ -271,6 +273,7 @@ void BatchCycle::abandon()
         process->waitForFinished(stopGraceMs);
     }
     removeLeftovers(*runningPage);
+    tableRefresh.flush();
     state = State::Idle;
     runningPage = nullptr;
 }
@@ -292,6 +295,21 @@ void BatchCycle::readProgress(JobKind kind)
         desktop.showProgress(progress.fraction());
         positionRefresh.request();
     }
+}
+
+// A status written, a row marked or the table scrolled soon after the last
+// repaint is painted with what else changes meanwhile, at the end of the
+// interval, not on its own. Between such bursts the table paints as ever.
+void BatchCycle::tableChanged()
+{
+    if (!tableRefresh.request())
+        runningPage->table->viewport()->setUpdatesEnabled(false);  // until repaintTable()
+}
+
+void BatchCycle::repaintTable()
+{
+    if (runningPage)
+        runningPage->table->viewport()->setUpdatesEnabled(true);  // which repaints what changed
 }
 
 void BatchCycle::showPendingPercent()
@@ -320,6 +338,7 @@ void BatchCycle::showRunningRow()
         table->setCurrentItem(item, mark);
     else
         table->selectionModel()->select(table->indexFromItem(item), mark);
+    tableChanged();
     showBatchPosition();
 }
 
@@ -341,6 +360,7 @@ void BatchCycle::showBatchPosition()
 bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn)
 {
     setStatus(page.table, currentRow, statusOf(end), reasonFor(end, row.messages.lastLines()), row.commandLine);
+    tableChanged();
     progress.rowEnded(batchClock.elapsed());
     if (batchGoesOn && currentRow < fileCount - 1) {
         ++currentRow;
@@ -348,6 +368,7 @@ bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool bat
         return true;
     }
     barRefresh.flush();
+    tableRefresh.flush();
     rowRefresh.cancel();
     positionRefresh.cancel();
     state = State::Idle;

@@ -81,6 +81,8 @@ private:
     void removeLeftovers(const JobPage &page);
     bool nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn);
     void lockOtherControls(const JobPage &page, bool locked);
+    void tableChanged();
+    void repaintTable();
     void showPendingPercent();
     void showRunningRow();
     void showBatchPosition();
@@ -108,6 +110,7 @@ private:
     QElapsedTimer batchClock;
     int pendingPercent = -1;  // read, not yet on the bar
     Throttle barRefresh;
+    Throttle tableRefresh;
     Throttle rowRefresh;
     Throttle positionRefresh;
     // A tool still running this long after "Stop" is killed.

@@ -18,12 +18,16 @@ public:
         later.callOnTimeout([this] { run(); });
     }
 
-    void request()
+    // True: the action ran at once; false: it runs later.
+    bool request()
     {
-        if (!sinceRun.isValid() || sinceRun.elapsed() >= intervalMs)
+        if (!sinceRun.isValid() || sinceRun.elapsed() >= intervalMs) {
             run();
-        else if (!later.isActive())
+            return true;
+        }
+        if (!later.isActive())
             later.start(intervalMs - int(sinceRun.elapsed()));
+        return false;
     }
     // Runs a pending request now.
     void flush()

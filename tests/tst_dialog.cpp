@@ -534,6 +534,7 @@ private slots:
         QTest::mouseClick(page(Encode).startButton, Qt::LeftButton);
         QVERIFY(waitForEnd(page(Encode)));
         QCOMPARE(page(Encode).progressBar->toolTip(), QString());
+        QVERIFY(table->viewport()->updatesEnabled());  // the table is not left unpainted
     }
 
     void neverOverwriteAnInputOrAnEarlierResult_data()
