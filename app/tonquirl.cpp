@@ -10,8 +10,10 @@
 #include "progress.h"
 
 #include <QApplication>
+#include <QShortcut>
 #include <QTextDocumentFragment>
 #include <QTimer>
+#include <QWhatsThis>
 
 tonquirl::tonquirl(QWidget *parent)
     : QDialog(parent), cycle(*this, fileCount, currentRow, desktop)
@@ -19,6 +21,10 @@ tonquirl::tonquirl(QWidget *parent)
     setupUi(this);
     // Qt 6 no longer gives dialogs the title bar's What's This button by itself.
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    // Many window managers draw no such button: Shift+F1 does what it does, from anywhere in the dialog.
+    auto *whatsThis = new QShortcut(QKeySequence::WhatsThis, this);
+    whatsThis->setContext(Qt::WindowShortcut);
+    connect(whatsThis, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
     // A screen reader takes a tooltip for the control's description: plain text, not the legend's HTML.
     for (QWidget *widget : findChildren<QWidget *>()) {
         if (!widget->toolTip().isEmpty())

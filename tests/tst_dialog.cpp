@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QWhatsThis>
 #include <csignal>
 #include <fcntl.h>
 #include <memory>
@@ -162,10 +163,23 @@ private slots:
         QVERIFY(boxes.first().contains("lame nicht gefunden!") && boxes.first().contains(QString::fromUtf8("benötigt")));
     }
 
+    // The title bar's button where the window manager draws it, and Shift+F1 anywhere, then a click.
     void whatsThisShowsTheInfoPicture()
     {
         QVERIFY(dialog->windowFlags() & Qt::WindowContextHelpButtonHint);
         QVERIFY(dialog->whatsThis().contains(":/pics/zemblo.jpg") && !QImage(":/pics/zemblo.jpg").isNull());
+        dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        dialog->wavIDFormatLineEdit->setFocus();
+        QTest::keyClick(dialog->wavIDFormatLineEdit, Qt::Key_F1, Qt::ShiftModifier);
+        QVERIFY(QWhatsThis::inWhatsThisMode());
+        QTest::mouseClick(dialog->tabWidget, Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_VERIFY(!QWhatsThis::inWhatsThisMode());
+        QWidget *shown = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            shown = window->isVisible() && window->inherits("QWhatsThat") ? window : shown;
+        QVERIFY2(shown, "no What's This text was shown");
+        QWhatsThis::hideText();
     }
 
     // A screen reader tells every control apart by its name, and reads a
