@@ -27,6 +27,13 @@ grep -q "<id>$id</id>" "$metainfo" || fail "the metadata's id is not $id"
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
     || fail "the metadata does not launch $id.desktop"
 
+# A German desktop shows German entries.
+for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[de\]=" "$entry" || fail "the menu entry has no German $key"
+done
+grep -q '<summary xml:lang="de">' "$metainfo" || fail "the metadata has no German summary"
+grep -q '<p xml:lang="de">' "$metainfo" || fail "the metadata has no German description"
+
 # The program's version everywhere it is written down.
 grep -q "<release version=\"$VERSION\"" "$metainfo" || fail "no AppStream release $VERSION"
 grep -q "^\.TH TONQUIRL 1 .* \"tonquirl $VERSION\"" "$manual" || fail "the manual page is not of $VERSION"
