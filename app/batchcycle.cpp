@@ -413,7 +413,7 @@ void BatchCycle::completeBatch(const JobPage &page)
         page.progressBar->setValue(100);
     currentRow = 0;
     const int failed = rowsWithStatus(page.table, RowStatus::fail);
-    const QString message = dialog.metaObject()->tr(page.completionMessage, nullptr);
+    const QString message = QCoreApplication::translate("tonquirl", page.completionMessage);  // the dialog's context
     desktop.batchCompleted(message, outcomeCounts(rowsWithStatus(page.table, RowStatus::ok), failed));
     QApplication::beep();
     const QString failures = failureCount(failed, fileCount);

@@ -13,8 +13,7 @@
 
 QStringList tonquirl::openDialog(QString initialDir, const char *Filter)
 {
-    QStringList files = QFileDialog::getOpenFileNames(this, QStringLiteral("Open File(s)"),
-                                                      initialDir, QString::fromUtf8(Filter));
+    QStringList files = QFileDialog::getOpenFileNames(this, tr("Open File(s)"), initialDir, tr(Filter));
     sortForListing(files);
     return files;
 }

@@ -2,6 +2,7 @@
 #include "jobtable.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QShortcut>
@@ -26,8 +27,8 @@ void listFiles(QTableWidget *table, const QStringList &names)
     table->setColumnCount(2);
     table->horizontalHeader()->resizeSection(0, 440);
     table->horizontalHeader()->resizeSection(1, 60);
-    table->setHorizontalHeaderItem(0, new QTableWidgetItem(QStringLiteral("Files")));
-    table->setHorizontalHeaderItem(1, new QTableWidgetItem(QStringLiteral("Status")));
+    table->setHorizontalHeaderItem(0, new QTableWidgetItem(QCoreApplication::translate("tonquirl", "Files")));
+    table->setHorizontalHeaderItem(1, new QTableWidgetItem(QCoreApplication::translate("tonquirl", "Status")));
     // All rows at once: inserting one by one costs quadratic time on long lists.
     table->setRowCount(int(names.size()));
     for (int row = 0; row < names.size(); ++row)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quitsignals.h"
 #include "tonquirl.h"
+#include "translations.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -8,6 +9,7 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    installTranslations(app);
     quitOnTerminationSignals();
     // Lives as long as the program; the event loop's end is the program's end.
     auto *dialog = new tonquirl;

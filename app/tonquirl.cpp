@@ -91,13 +91,13 @@ void tonquirl::describePages()
             return QStringLiteral("128");
         return QString();
     };
-    const char *waveFiles = "Wave-Audio (*.wav);;All Files(*.*)";
+    const char *waveFiles = QT_TR_NOOP("Wave-Audio (*.wav);;All Files(*.*)");
 
     cycle.attach(tabWidget, {{
         {.kind = Extract, .process = &flvProc, .table = flvTableWidget, .openEdit = flvOpenLineEdit,
          .saveEdit = flvSaveLineEdit, .openButton = flvOpenButton, .saveButton = flvSaveButton,
          .startButton = flvConvertButton, .progressBar = flvProgressBar,
-         .fileFilter = "flash-video (*.flv);;All Files(*.*)", .openWithSuffix = ".flv", .program = Tool::ffmpeg,
+         .fileFilter = QT_TR_NOOP("flash-video (*.flv);;All Files(*.*)"), .openWithSuffix = ".flv", .program = Tool::ffmpeg,
          .outputSuffix = ".wav", .completionWork = CompletionWork::HandOverWavFiles,
          .completionMessage = QT_TR_NOOP("Erstellung der wav-Dateien abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return extractArguments(files.input, files.output); },
@@ -134,7 +134,7 @@ void tonquirl::describePages()
         {.kind = Decode, .process = &mpProc, .table = mpTableWidget, .openEdit = mpOpenLineEdit,
          .saveEdit = mpSaveLineEdit, .openButton = mpOpenButton, .saveButton = mpSaveButton,
          .startButton = mpConvertButton, .progressBar = mpProgressBar,
-         .fileFilter = "mp3-Files (*.mp3);;All Files(*.*)", .openWithSuffix = ".mp3", .program = Tool::lame,
+         .fileFilter = QT_TR_NOOP("mp3-Files (*.mp3);;All Files(*.*)"), .openWithSuffix = ".mp3", .program = Tool::lame,
          .outputSuffix = ".wav", .completionWork = CompletionWork::FillProgressBar,
          .completionMessage = QT_TR_NOOP("Dekodierung abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return decodeArguments(files.input, files.output); },

@@ -8,25 +8,25 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("tonquirl", text);
-}
+// The texts are the dialog's, and are translated with its own.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(tonquirl)
+};
 
 // Rounded as people say it: near the end in seconds by tens, then minutes, then hours.
 QString timeLeftText(qint64 ms)
 {
     const qint64 seconds = (ms + 999) / 1000;
     if (seconds < 10)
-        return tr("noch wenige Sekunden");
+        return Texts::tr("noch wenige Sekunden");
     if (seconds < 60)
-        return tr("noch etwa %1 Sekunden").arg((seconds + 5) / 10 * 10);
+        return Texts::tr("noch etwa %1 Sekunden").arg((seconds + 5) / 10 * 10);
     const qint64 minutes = (seconds + 30) / 60;
     if (minutes <= 1)
-        return tr("noch etwa eine Minute");
+        return Texts::tr("noch etwa eine Minute");
     if (minutes < 90)
-        return tr("noch etwa %1 Minuten").arg(minutes);
-    return tr("noch etwa %1 Stunden").arg((minutes + 30) / 60);
+        return Texts::tr("noch etwa %1 Minuten").arg(minutes);
+    return Texts::tr("noch etwa %1 Stunden").arg((minutes + 30) / 60);
 }
 
 } // namespace
@@ -76,6 +76,6 @@ std::optional<qint64> BatchProgress::msLeft(qint64 msSinceStart) const
 
 QString batchPositionText(int row, int rows, std::optional<qint64> msLeft)
 {
-    const QString position = tr("Datei %1 von %2").arg(row).arg(rows);
+    const QString position = Texts::tr("Datei %1 von %2").arg(row).arg(rows);
     return msLeft ? position + QStringLiteral(" – ") + timeLeftText(*msLeft) : position;
 }

@@ -7,10 +7,10 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("tonquirl", text);
-}
+// The texts are the dialog's, and are translated with its own.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(tonquirl)
+};
 
 QString signalName(int number)
 {
@@ -24,47 +24,47 @@ QString sentenceFor(const RowEnd &end)
     case RowEnd::Done:
         return QString();
     case RowEnd::InputMissing:
-        return tr("Die Eingabedatei wurde nicht gefunden.");
+        return Texts::tr("Die Eingabedatei wurde nicht gefunden.");
     case RowEnd::InputUnreadable:
-        return tr("Die Eingabedatei kann nicht gelesen werden.");
+        return Texts::tr("Die Eingabedatei kann nicht gelesen werden.");
     case RowEnd::NotForLame:
-        return tr("Die Eingabedatei ist keine WAV- oder AIFF-Datei mit Tondaten; lame würde sie als Rauschen kodieren.");
+        return Texts::tr("Die Eingabedatei ist keine WAV- oder AIFF-Datei mit Tondaten; lame würde sie als Rauschen kodieren.");
     case RowEnd::NotWholeWave:
-        return tr("Die WAV-Datei hat keine Tondaten oder gibt ihre Länge nicht an; normalize-audio käme damit nie zu Ende.");
+        return Texts::tr("Die WAV-Datei hat keine Tondaten oder gibt ihre Länge nicht an; normalize-audio käme damit nie zu Ende.");
     case RowEnd::WouldOverwrite:
         return end.listedOn.isEmpty()
-                   ? tr("Die Ausgabe würde „%1“ überschreiben, das Ergebnis einer früheren Datei.").arg(end.file)
-                   : tr("Die Ausgabe würde „%1“ überschreiben, die auf der Seite „%2“ aufgeführt ist.")
+                   ? Texts::tr("Die Ausgabe würde „%1“ überschreiben, das Ergebnis einer früheren Datei.").arg(end.file)
+                   : Texts::tr("Die Ausgabe würde „%1“ überschreiben, die auf der Seite „%2“ aufgeführt ist.")
                          .arg(end.file, end.listedOn);
     case RowEnd::FolderMissing:
-        return tr("Den Zielordner gibt es nicht.");
+        return Texts::tr("Den Zielordner gibt es nicht.");
     case RowEnd::FolderNotWritable:
-        return tr("In den Zielordner kann nicht geschrieben werden.");
+        return Texts::tr("In den Zielordner kann nicht geschrieben werden.");
     case RowEnd::DiskFull:
-        return tr("Der Datenträger ist voll.");
+        return Texts::tr("Der Datenträger ist voll.");
     case RowEnd::NotFound:
-        return tr("%1 ist nicht installiert oder nicht im Suchpfad (PATH).").arg(end.tool);
+        return Texts::tr("%1 ist nicht installiert oder nicht im Suchpfad (PATH).").arg(end.tool);
     case RowEnd::NotExecutable:
-        return tr("%1 im Suchpfad (PATH) ist kein ausführbares Programm.").arg(end.tool);
+        return Texts::tr("%1 im Suchpfad (PATH) ist kein ausführbares Programm.").arg(end.tool);
     case RowEnd::ExitCode:
-        return tr("%1 endete mit dem Fehlercode %2.").arg(end.tool).arg(end.number);
+        return Texts::tr("%1 endete mit dem Fehlercode %2.").arg(end.tool).arg(end.number);
     case RowEnd::Crashed:
-        return tr("%1 ist abgestürzt (%2).").arg(end.tool, signalName(end.number));
+        return Texts::tr("%1 ist abgestürzt (%2).").arg(end.tool, signalName(end.number));
     case RowEnd::ErrorReported:
-        return tr("%1 meldete einen Fehler, obwohl es mit Code 0 endete.").arg(end.tool);
+        return Texts::tr("%1 meldete einen Fehler, obwohl es mit Code 0 endete.").arg(end.tool);
     case RowEnd::NoAudio:
-        return tr("Die Ausgabe enthält keinen Ton.");
+        return Texts::tr("Die Ausgabe enthält keinen Ton.");
     case RowEnd::Incomplete:
-        return tr("Die Ausgabe ist unvollständig: sie enthält weniger, als ihr Kopf angibt.");
+        return Texts::tr("Die Ausgabe ist unvollständig: sie enthält weniger, als ihr Kopf angibt.");
     case RowEnd::RewriteIncomplete:
-        return end.putBack ? tr("Die neu geschriebene Datei war unvollständig; das Original ist wiederhergestellt.")
-                           : tr("Die neu geschriebene Datei ist unvollständig; der Ordner hält keine Kopie des Originals.");
+        return end.putBack ? Texts::tr("Die neu geschriebene Datei war unvollständig; das Original ist wiederhergestellt.")
+                           : Texts::tr("Die neu geschriebene Datei ist unvollständig; der Ordner hält keine Kopie des Originals.");
     case RowEnd::Stopped:
-        return tr("Mit „Stop“ angehalten.");
+        return Texts::tr("Mit „Stop“ angehalten.");
     case RowEnd::Killed:
-        return tr("Mit „Stop“ angehalten; %1 lief nach 3 Sekunden noch und wurde beendet.").arg(end.tool);
+        return Texts::tr("Mit „Stop“ angehalten; %1 lief nach 3 Sekunden noch und wurde beendet.").arg(end.tool);
     case RowEnd::NotReached:
-        return tr("Nicht bearbeitet: der Durchgang wurde vorher angehalten.");
+        return Texts::tr("Nicht bearbeitet: der Durchgang wurde vorher angehalten.");
     }
     return QString();
 }
@@ -103,8 +103,8 @@ QString failureCount(int failed, int total)
 {
     if (failed == 0)
         return QString();
-    return (failed == 1 ? tr("%1 von %2 Dateien ist fehlgeschlagen (FAIL!)")
-                        : tr("%1 von %2 Dateien sind fehlgeschlagen (FAIL!)")).arg(failed).arg(total);
+    return (failed == 1 ? Texts::tr("%1 von %2 Dateien ist fehlgeschlagen (FAIL!)")
+                        : Texts::tr("%1 von %2 Dateien sind fehlgeschlagen (FAIL!)")).arg(failed).arg(total);
 }
 
 QString outcomeCounts(int ok, int failed)

@@ -14,7 +14,7 @@ findings=$(lintian --no-cfg --display-info "$package" 2>/dev/null | grep -E '^[E
 [ -z "$findings" ] || fail "lintian: $findings"
 
 depends=$(dpkg-deb -f "$package" Depends)
-for needed in lame ffmpeg normalize-audio libqt6core6 libqt6gui6 libqt6widgets6; do
+for needed in lame ffmpeg normalize-audio qt6-translations-l10n libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "no dependency on $needed: $depends"
 done
 said=$(apt-get -s install "$package" 2>&1) || fail "apt cannot meet the dependencies: $said"

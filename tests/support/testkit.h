@@ -23,6 +23,7 @@ struct DialogProbe {
     // Where the start-up checks look for lame, ffmpeg and normalize-audio; a folder counts.
     static QString &toolPath(int tool) { return tonquirl::toolChecks[tool].path; }
     static void pretendToolsInstalled() { toolPath(0) = toolPath(1) = toolPath(2) = "/"; }
+    static const char *toolMessage(int tool) { return tonquirl::toolChecks[tool].message; }
 };
 
 inline QByteArray le32(quint32 n)
