@@ -28,9 +28,8 @@ int main(int argc, char *argv[])
         if (auto *label = qobject_cast<QLabel *>(widget))
             needed = label->sizeHint().width();
         else if (auto *button = qobject_cast<QAbstractButton *>(widget); button && !button->text().isEmpty()) {
-            QStyle *style = button->style();
             // The text is cut once it runs into the frame or over the indicator.
-            const int around = style->pixelMetric(button->inherits("QPushButton") ? QStyle::PM_ButtonMargin
+            const int around = button->style()->pixelMetric(button->inherits("QPushButton") ? QStyle::PM_ButtonMargin
                                                                                   : QStyle::PM_ExclusiveIndicatorWidth,
                                                   nullptr, button);
             needed = button->fontMetrics().horizontalAdvance(QString(button->text()).remove('&')) + around;

@@ -43,14 +43,12 @@ class LauncherRecorder : public QObject
 
 public:
     QList<QVariantMap> updates;
-    QStringList paths;
-    QStringList uris;
+    QSet<QString> addressedTo;  // app URI and object path
 
 public slots:
     void update(const QString &uri, const QVariantMap &properties, const QDBusMessage &message)
     {
-        uris << uri;
-        paths << message.path();
+        addressedTo << uri + ' ' + message.path();
         updates << properties;
     }
 };
@@ -83,11 +81,12 @@ class DesktopTest : public QObject
         openFiles(*dialog, Encode, work.path(), {"a.wav", "b.wav", "c.wav"});
         DialogProbe::page(*dialog, Encode).saveEdit->setText(work.path());
     }
-    void lookElsewhere()
+    // The dialog, or the window the user looks at instead.
+    static void activate(QWidget *window)
     {
-        otherWindow.show();
-        otherWindow.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&otherWindow));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
 private slots:
@@ -120,13 +119,10 @@ private slots:
     {
         stubs = std::make_unique<StubTools>();
         dialog = std::make_unique<tonquirl>();
-        dialog->show();
-        dialog->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+        activate(dialog.get());
         server.calls.clear();
         launcher.updates.clear();
-        launcher.paths.clear();
-        launcher.uris.clear();
+        launcher.addressedTo.clear();
     }
     void cleanup()
     {
@@ -162,12 +158,7 @@ private slots:
         if (!haveBus())
             QSKIP("needs the private bus");
         listThreeFiles();
-        if (windowActive) {
-            dialog->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-        } else {
-            lookElsewhere();
-        }
+        activate(windowActive ? static_cast<QWidget *>(dialog.get()) : &otherWindow);
         const JobPage &page = DialogProbe::page(*dialog, Encode);
         QStringList boxes;
         QElapsedTimer batch;
@@ -185,9 +176,8 @@ private slots:
         const qint64 batchMs = batch.elapsed();
         QTest::qWait(300);  // for the last signals to arrive
 
-        QVERIFY(!launcher.updates.isEmpty());
-        QVERIFY(launcher.paths.first().startsWith("/com/canonical/unity/launcherentry/"));
-        QCOMPARE(QSet<QString>(launcher.uris.cbegin(), launcher.uris.cend()), QSet<QString>{appUri});
+        QCOMPARE(launcher.addressedTo.size(), 1);
+        QVERIFY(launcher.addressedTo.begin()->startsWith(appUri + " /com/canonical/unity/launcherentry/"));
         QCOMPARE(launcher.updates.first().value("progress-visible"), QVariant(true));
         QList<double> progress;
         int hidden = -1, urgent = -1;
@@ -204,14 +194,10 @@ private slots:
         for (int i = hidden + 1; i < launcher.updates.size(); ++i)
             QVERIFY(!launcher.updates[i].contains("progress"));
         QCOMPARE(progress.first(), 0.0);
-        QString sent;
-        for (double value : progress)
-            sent += QString::number(value) + ' ';
-        QVERIFY2(std::is_sorted(progress.cbegin(), progress.cend()), qPrintable(sent));
+        QVERIFY(std::is_sorted(progress.cbegin(), progress.cend()));
         QCOMPARE(progress.last() == 1.0, !stopped);
-        QVERIFY(progress.last() > 0 && progress.last() <= 1);
         // A few a second, not one per line of standard error: the first, the last and one each 250 ms.
-        QVERIFY2(progress.size() <= batchMs / 250 + 3, qPrintable(sent));
+        QVERIFY(progress.size() <= batchMs / 250 + 3);
 
         const bool notified = !windowActive && !stopped;
         QCOMPARE(server.calls.size(), notified ? 1 : 0);
@@ -225,7 +211,7 @@ private slots:
         QCOMPARE(server.calls.first(), expected);
 
         // The notification's default action brings the window back, which ends the call for attention.
-        lookElsewhere();
+        activate(&otherWindow);
         QDBusMessage action = QDBusMessage::createSignal("/org/freedesktop/Notifications",
                                                          "org.freedesktop.Notifications", "ActionInvoked");
         action << 41u << QString("default");
@@ -241,7 +227,7 @@ private slots:
             QSKIP("runs without a bus: DBUS_SESSION_BUS_ADDRESS=unix:path=/nowhere");
         QTest::failOnWarning(QRegularExpression("^(?!This plugin does not support)"));  // but the offscreen platform's own
         listThreeFiles();
-        lookElsewhere();
+        activate(&otherWindow);
         QElapsedTimer batch;
         batch.start();
         const QStringList boxes = runBatch(*dialog, Encode);

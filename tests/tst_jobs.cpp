@@ -179,8 +179,6 @@ private slots:
         QTest::addColumn<QString>("text");
         const QList<qint64> tenAlike(10, 1000);
         QTest::newRow("first row running") << tenAlike << QList<qint64>{} << 60000ll << 0.5 << 0.05 << "Datei 1 von 10";
-        QTest::newRow("paced by rows alike") << tenAlike << QList<qint64>{15000, 30000} << 30000ll << 0.0 << 0.2
-                                             << "Datei 3 von 10 – noch etwa 2 Minuten";
         QTest::newRow("the running row's time counts") << tenAlike << QList<qint64>{15000, 30000} << 40000ll << 0.5 << 0.25
                                                        << "Datei 3 von 10 – noch etwa 2 Minuten";
         // A big file left: the bytes, not the rows, say how long.
@@ -190,10 +188,6 @@ private slots:
                                                      << 0.25 << "Datei 2 von 4 – noch etwa eine Minute";
         QTest::newRow("seconds by tens") << tenAlike << QList<qint64>(9, 360000) << 360000ll << 0.0 << 0.9
                                          << "Datei 10 von 10 – noch etwa 40 Sekunden";
-        QTest::newRow("a few seconds") << QList<qint64>{10, 10} << QList<qint64>{3000} << 3000ll << 0.0 << 0.5
-                                       << "Datei 2 von 2 – noch wenige Sekunden";
-        QTest::newRow("slower than before") << QList<qint64>{10, 10} << QList<qint64>{3000} << 9000ll << 0.99 << 0.995
-                                            << "Datei 2 von 2 – noch wenige Sekunden";
         QTest::newRow("hours") << QList<qint64>(100, 5) << QList<qint64>{200000} << 200000ll << 0.0 << 0.01
                                << "Datei 2 von 100 – noch etwa 6 Stunden";
     }
