@@ -33,9 +33,9 @@ class QTabWidget;
 // unless the run succeeded and the file is whole. No output may land on a
 // file listed on any page.
 //
-// The running row is the table's current row, in view; the progress bar's
-// tooltip says which file of how many runs and about how long the batch
-// has left, and the desktop is told of the whole batch's progress and end.
+// The running row is marked and in view; the progress bar's tooltip says
+// which file of how many runs and about how long the batch has left, and
+// the desktop is told of the whole batch's progress and end.
 class BatchCycle
 {
 public:

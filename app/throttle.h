@@ -36,7 +36,7 @@ public:
             run();
     }
     void cancel() { later.stop(); }
-
+    // Runs the action now, whenever it last ran.
     void run()
     {
         later.stop();
