@@ -8,6 +8,7 @@
 #include "commandlines.h"
 #include "outputfiles.h"
 #include "rowpaths.h"
+#include "screenreader.h"
 #include "toolenvironment.h"
 
 #include <QApplication>
@@ -82,6 +83,13 @@ void BatchCycle::attach(QTabWidget *tabWidget, std::array<JobPage, 4> jobPages)
         startLabels[page.kind] = page.startButton->text();
         endWithTheProgram(page.process);
     }
+    // A locked tab is off for the mouse and the keys, but a screen reader's
+    // press on it switches pages all the same: while a batch runs, its page
+    // stays the current one whatever asked for another.
+    QObject::connect(tabs, &QTabWidget::currentChanged, &dialog, [this](int index) {
+        if (runningPage && index != runningPage->kind)
+            tabs->setCurrentIndex(runningPage->kind);
+    });
 }
 
 void BatchCycle::keepTabDisabled(int tab)
@@ -342,6 +350,8 @@ void BatchCycle::showRunningRow()
     showBatchPosition();
 }
 
+// The bar's tooltip for the eye, the "Stop" button's description for a
+// screen reader, which reads it where the focus is, and tells of each change.
 void BatchCycle::showBatchPosition()
 {
     if (!runningPage)
@@ -351,7 +361,7 @@ void BatchCycle::showBatchPosition()
     if (position == bar->toolTip())
         return;
     bar->setToolTip(position);
-    bar->setAccessibleDescription(position);
+    runningPage->startButton->setAccessibleDescription(position);
 }
 
 // Writes the row's status. True: the batch goes on with the next row, which
@@ -377,8 +387,9 @@ bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool bat
         desktop.showProgress(1);
     desktop.hideProgress();
     page.progressBar->setToolTip(QString());
-    page.progressBar->setAccessibleDescription(QString());
+    page.startButton->setAccessibleDescription(QString());
     lockOtherControls(page, false);
+    showHowItEnded(page);  // before the start button goes off, which would send the focus on
     if (batchGoesOn)
         completeBatch(page);
     else
@@ -391,6 +402,8 @@ bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool bat
 void BatchCycle::lockOtherControls(const JobPage &page, bool locked)
 {
     page.startButton->setText(locked ? stopLabel : startLabels[page.kind]);
+    if (locked)  // the focus leaves the button when the batch ends
+        announceNewName(page.startButton);
     page.openButton->setEnabled(!locked);
     if (page.saveButton)
         page.saveButton->setEnabled(!locked);
@@ -400,8 +413,16 @@ void BatchCycle::lockOtherControls(const JobPage &page, bool locked)
         if (tab != page.kind)
             tabs->tabBar()->setTabEnabled(tab, !locked && !tabsWithoutTool.contains(tab));
     }
-    if (!locked)
-        page.openButton->setFocus(Qt::OtherFocusReason);
+}
+
+// The keyboard focus goes to the first row that did not end "OK.", or the
+// first row, so that a screen reader says how the batch ended; it stays
+// there when the completion box closes.
+void BatchCycle::showHowItEnded(const JobPage &page)
+{
+    const int row = firstRowWithout(page.table, RowStatus::ok);
+    page.table->setFocus(Qt::OtherFocusReason);
+    page.table->setCurrentCell(row < 0 ? 0 : row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
 
 void BatchCycle::completeBatch(const JobPage &page)
@@ -416,10 +437,19 @@ void BatchCycle::completeBatch(const JobPage &page)
     const QString message = QCoreApplication::translate("tonquirl", page.completionMessage);  // the dialog's context
     desktop.batchCompleted(message, outcomeCounts(rowsWithStatus(page.table, RowStatus::ok), failed));
     QApplication::beep();
-    const QString failures = failureCount(failed, fileCount);
-    QMessageBox::information(&dialog, QStringLiteral("tonquirl"),
-                             message + (failures.isEmpty() ? QString() : QLatin1Char('\n') + failures),
-                             QMessageBox::Ok, QMessageBox::NoButton);
+    QStringList lines{message};
+    if (failed > 0) {
+        QStringList names;
+        for (int row = 0; row < fileCount; ++row) {
+            if (statusText(page.table, row) == RowStatus::fail)
+                names << page.table->item(row, 0)->text();
+        }
+        lines << failureCount(failed, fileCount) << someNames(names);
+    }
+    QMessageBox box(QMessageBox::Information, QStringLiteral("tonquirl"), lines.join(QLatin1Char('\n')),
+                    QMessageBox::Ok, &dialog);
+    box.setTextFormat(Qt::PlainText);  // a file's name is no markup
+    box.exec();
 }
 
 // The WAV files written go on to the Normalize and wav -> mp3 pages, listed

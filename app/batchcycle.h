@@ -81,6 +81,7 @@ private:
     void removeLeftovers(const JobPage &page);
     bool nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn);
     void lockOtherControls(const JobPage &page, bool locked);
+    void showHowItEnded(const JobPage &page);
     void tableChanged();
     void repaintTable();
     void showPendingPercent();

@@ -41,6 +41,8 @@ QString leftOutLine(const QString &path, const QString &why)
 
 void tonquirl::openFiles(const JobPage &page)
 {
+    if (cycle.isRunning())  // a screen reader can press a button on a page behind a locked tab
+        return;
     const QString startFolder = page.openEdit->text();
     QStringList paths = openDialog(startFolder.isEmpty() ? QDir::homePath() : startFolder, page.fileFilter);
     // The chooser shows a name that is not UTF-8 as text, which may be another file's name.
@@ -118,6 +120,8 @@ void tonquirl::showLeftOut(const QStringList &lines)
 
 void tonquirl::chooseOutputFolder(QLineEdit *folderEdit)
 {
+    if (cycle.isRunning())
+        return;
     const QString startFolder = folderEdit->text();
     const QString folder = saveDialog(startFolder.isEmpty() ? QDir::homePath() : startFolder);
     if (!folder.isEmpty())

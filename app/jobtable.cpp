@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jobtable.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QShortcut>
 #include <QTableWidget>
+#include <functional>
 #include <set>
 
 namespace {
@@ -48,32 +51,78 @@ void setStatus(QTableWidget *table, int row, const QString &status, const QStrin
     if (!commandLine.isEmpty())
         item->setData(commandLineRole, commandLine);
     table->setItem(row, 1, item);
+    // A screen reader moving through the rows lands on the file's cell: it says why there too.
+    QTableWidgetItem *file = table->item(row, 0);
+    if (file && file->data(Qt::AccessibleDescriptionRole) != item->data(Qt::AccessibleDescriptionRole))
+        file->setData(Qt::AccessibleDescriptionRole, item->data(Qt::AccessibleDescriptionRole));
+}
+
+QString statusText(const QTableWidget *table, int row)
+{
+    return textOf(table->item(row, 1));
 }
 
 int rowsWithStatus(const QTableWidget *table, const QString &status)
 {
     int count = 0;
     for (int row = 0; row < table->rowCount(); ++row)
-        count += textOf(table->item(row, 1)) == status;
+        count += statusText(table, row) == status;
     return count;
 }
 
+int firstRowWithout(const QTableWidget *table, const QString &status)
+{
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (statusText(table, row) != status)
+            return row;
+    }
+    return -1;
+}
+
+namespace {
+
+// The selected rows, or the current one when none is, one line each.
+void copyRows(const QTableWidget *table)
+{
+    std::set<int> rows;
+    for (const QModelIndex &index : table->selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    if (rows.empty() && table->currentRow() >= 0)
+        rows.insert(table->currentRow());
+    QStringList lines;
+    for (int row : rows) {
+        const QTableWidgetItem *status = table->item(row, 1);
+        QStringList fields{textOf(table->item(row, 0)), textOf(status),
+                           textOf(status, Qt::AccessibleDescriptionRole), textOf(status, commandLineRole)};
+        fields.replaceInStrings(QLatin1String("\t"), QLatin1String(" "));
+        fields[2].replace(QLatin1Char('\n'), QLatin1String(" | "));
+        lines << fields.join(QLatin1Char('\t'));
+    }
+    if (!lines.isEmpty())
+        QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+}
+
+void addAction(QTableWidget *table, const char *text, QKeySequence::StandardKey keys, const std::function<void()> &act)
+{
+    auto *action = new QAction(QCoreApplication::translate("tonquirl", text), table);
+    action->setShortcuts(keys);  // all the platform's keys for it, such as Ctrl+C and Ctrl+Insert
+    action->setShortcutContext(Qt::WidgetShortcut);
+    QObject::connect(action, &QAction::triggered, table, act);
+    table->addAction(action);
+}
+
+} // namespace
+
 void offerCopy(QTableWidget *table)
 {
-    new QShortcut(QKeySequence::Copy, table, [table] {
-        std::set<int> rows;
-        for (const QModelIndex &index : table->selectionModel()->selectedIndexes())
-            rows.insert(index.row());
-        QStringList lines;
-        for (int row : rows) {
-            const QTableWidgetItem *status = table->item(row, 1);
-            QStringList fields{textOf(table->item(row, 0)), textOf(status),
-                               textOf(status, Qt::AccessibleDescriptionRole), textOf(status, commandLineRole)};
-            fields.replaceInStrings(QLatin1String("\t"), QLatin1String(" "));
-            fields[2].replace(QLatin1Char('\n'), QLatin1String(" | "));
-            lines << fields.join(QLatin1Char('\t'));
-        }
-        if (!lines.isEmpty())
-            QGuiApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    }, Qt::WidgetWithChildrenShortcut);
+    addAction(table, QT_TRANSLATE_NOOP("tonquirl", "Kopieren"), QKeySequence::Copy, [table] { copyRows(table); });
+    addAction(table, QT_TRANSLATE_NOOP("tonquirl", "Alles auswählen"), QKeySequence::SelectAll,
+              [table] { table->selectAll(); });
+    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Shift+F10 opens it too, at the current row, as the menu key does.
+    new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), table, table, [table] {
+        const QPoint cell = table->visualRect(table->currentIndex()).center();
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, cell, table->viewport()->mapToGlobal(cell));
+        QCoreApplication::sendEvent(table, &menu);
+    }, Qt::WidgetShortcut);
 }

@@ -5,15 +5,15 @@
 #include "commandlines.h"
 #include "filedrops.h"
 #include "id3tags.h"
+#include "infotext.h"
 #include "jobtable.h"
 #include "outputfiles.h"
 #include "progress.h"
+#include "screenreader.h"
 
 #include <QApplication>
-#include <QShortcut>
 #include <QTextDocumentFragment>
 #include <QTimer>
-#include <QWhatsThis>
 
 tonquirl::tonquirl(QWidget *parent)
     : QDialog(parent), cycle(*this, fileCount, currentRow, desktop)
@@ -21,15 +21,13 @@ tonquirl::tonquirl(QWidget *parent)
     setupUi(this);
     // Qt 6 no longer gives dialogs the title bar's What's This button by itself.
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
-    // Many window managers draw no such button: Shift+F1 does what it does, from anywhere in the dialog.
-    auto *whatsThis = new QShortcut(QKeySequence::WhatsThis, this);
-    whatsThis->setContext(Qt::WindowShortcut);
-    connect(whatsThis, &QShortcut::activated, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    new InfoText(this);
     // A screen reader takes a tooltip for the control's description: plain text, not the legend's HTML.
     for (QWidget *widget : findChildren<QWidget *>()) {
         if (!widget->toolTip().isEmpty())
             widget->setAccessibleDescription(QTextDocumentFragment::fromHtml(widget->toolTip()).toPlainText());
     }
+    settleCarets(this);
 
     QTimer::singleShot(0, this, SLOT(lametest()));
     QTimer::singleShot(0, this, SLOT(ffmpegtest()));
@@ -62,8 +60,10 @@ tonquirl::tonquirl(QWidget *parent)
             SLOT(mpProcBeendet(int, QProcess::ExitStatus)));
 
     describePages();
-    for (QTableWidget *table : {flvTableWidget, normTableWidget, wavTableWidget, mpTableWidget})
+    for (QTableWidget *table : {flvTableWidget, normTableWidget, wavTableWidget, mpTableWidget}) {
         offerCopy(table);
+        readCurrentRowOnEntry(table);
+    }
     new FileDrops(this, openWithSuffixes(), [this](int page) { return tabWidget->isTabEnabled(page); },
                   [this] { return cycle.isRunning(); }, [this](const QByteArrayList &files) { listFilesNamed(files); });
     // The window closed, the session ended or the program was asked to

@@ -2,6 +2,7 @@
 #include "outcome.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -105,6 +106,15 @@ QString failureCount(int failed, int total)
         return QString();
     return (failed == 1 ? Texts::tr("%1 von %2 Dateien ist fehlgeschlagen (FAIL!)")
                         : Texts::tr("%1 von %2 Dateien sind fehlgeschlagen (FAIL!)")).arg(failed).arg(total);
+}
+
+QString someNames(const QStringList &names)
+{
+    constexpr qsizetype shown = 5;
+    QStringList lines = names.first(std::min(shown, names.size()));
+    if (names.size() > shown)
+        lines << Texts::tr("und %1 weitere").arg(names.size() - shown);
+    return lines.join(QLatin1Char('\n'));
 }
 
 QString outcomeCounts(int ok, int failed)

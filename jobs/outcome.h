@@ -52,6 +52,10 @@ QString reasonFor(const RowEnd &end, const QStringList &toolLines = {});
 // "2 von 10 Dateien sind fehlgeschlagen (FAIL!)"; empty when none did.
 QString failureCount(int failed, int total);
 
+// Names for the completion box, one a line: the first five, then
+// "und 3 weitere" for the rest.
+QString someNames(const QStringList &names);
+
 // The batch's outcome in status texts, such as "10 OK., 2 FAIL!"; a status
 // no row has is left out, and a batch with neither reads "0 OK.".
 QString outcomeCounts(int ok, int failed);

@@ -42,6 +42,8 @@ int main(int argc, char *argv[])
     const QStringList texts{
         dialog.wavOpenButton->text(),
         dialog.wavTableWidget->horizontalHeaderItem(0)->text(),
+        dialog.wavTableWidget->actions().value(0)->text(),  // its context menu
+        dialog.FormatLabel->accessibleDescription().section('\n', 0, 0),  // the format legend
         QCoreApplication::translate("tonquirl", DialogProbe::toolMessage(1)).section("<br>", 0, 0),
         QCoreApplication::translate("tonquirl", DialogProbe::page(dialog, Encode).completionMessage),
         reasonFor({RowEnd::DiskFull}),

@@ -224,6 +224,14 @@ private slots:
         QFETCH(QString, text);
         QCOMPARE(::outcomeCounts(ok, failed), text);
     }
+
+    // The completion box names five failed files, then counts the rest.
+    void someNames()
+    {
+        const QStringList seven{"1", "2", "3", "4", "5", "6", "7"};
+        QCOMPARE(::someNames(seven.first(5)), "1\n2\n3\n4\n5");
+        QCOMPARE(::someNames(seven), "1\n2\n3\n4\n5\nund 2 weitere");
+    }
 };
 
 QTEST_GUILESS_MAIN(JobsTest)

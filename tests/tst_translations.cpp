@@ -12,15 +12,17 @@ private slots:
     void oneLanguageAtATime_data()
     {
         QTest::addColumn<QStringList>("environment");
-        // Open button, header, start-up message, completion message, a reason, Qt's Cancel, window title,
-        // and the labels and buttons whose text does not fit (DejaVu Sans, as on Debian)
+        // Open button, header, the table's Copy, the format legend, start-up message, completion message, a reason,
+        // Qt's Cancel, window title, and the labels and buttons whose text does not fit (DejaVu Sans, as on Debian)
         QTest::addColumn<QStringList>("texts");
-        const QStringList source{"Open", "Files", "<b>Fehler: ffmpeg nicht gefunden!</b>", "Konvertierung beendet!",
+        const QStringList source{"Open", "Files", "Kopieren", "N = Track-Nummer",
+                                 "<b>Fehler: ffmpeg nicht gefunden!</b>", "Konvertierung beendet!",
                                  "Der Datenträger ist voll.", "Cancel", "tonquirl 1.5", "cramped:"};
-        const QStringList german{"Öffnen", "Dateien", "<b>Fehler: ffmpeg nicht gefunden!</b>", "Konvertierung beendet!",
+        const QStringList german{"Öffnen", "Dateien", "Kopieren", "N = Titelnummer",
+                                 "<b>Fehler: ffmpeg nicht gefunden!</b>", "Konvertierung beendet!",
                                  "Der Datenträger ist voll.", "Abbrechen", "tonquirl 1.5", "cramped:"};
-        const QStringList english{"Open", "Files", "<b>Error: ffmpeg not found!</b>", "Conversion finished!",
-                                  "The disk is full.", "Cancel", "tonquirl 1.5", "cramped:"};
+        const QStringList english{"Open", "Files", "Copy", "N = track number", "<b>Error: ffmpeg not found!</b>",
+                                  "Conversion finished!", "The disk is full.", "Cancel", "tonquirl 1.5", "cramped:"};
         QTest::newRow("de_DE") << QStringList{"LANG=de_DE.UTF-8"} << german;
         QTest::newRow("de_DE at scale 2") << QStringList{"LANG=de_DE.UTF-8", "QT_SCALE_FACTOR=2"} << german;
         QTest::newRow("en_GB") << QStringList{"LANG=en_GB.UTF-8"} << english;

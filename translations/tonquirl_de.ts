@@ -330,5 +330,17 @@ p, li { white-space: pre-wrap; }
         <source>%1 von %2 Dateien sind fehlgeschlagen (FAIL!)</source>
         <translation>%1 von %2 Dateien sind fehlgeschlagen (FAIL!)</translation>
     </message>
+    <message>
+        <source>Kopieren</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Alles auswählen</source>
+        <translation>Alles auswählen</translation>
+    </message>
+    <message>
+        <source>und %1 weitere</source>
+        <translation>und %1 weitere</translation>
+    </message>
 </context>
 </TS>
