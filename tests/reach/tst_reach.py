@@ -1,0 +1,285 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""What a person does at the window, with the keyboard, the mouse and a
+screen reader, tried on the built program on a desktop of the test's own
+(desktop.py): keys and clicks go in through XTEST, and everything is read
+back through AT-SPI and the clipboard, never from inside the program.
+
+Usage: tst_reach.py PROGRAM STUBTOOL. Exits 77 (skipped) where the desktop
+cannot run here."""
+import os
+import sys
+import tempfile
+import traceback
+
+import desktop
+
+IN_FOLDER = "in"
+# Each page's Tab stops from the top, after the tabs: (role, name); a table
+# with files is met at its current row's file.
+TAB_STOPS = {
+    "mp3 -> wav": [("text", "Folder the files are opened from"), ("push button", "Open"), ("table cell", "a.mp3"),
+                   ("push button", "Back to Wave"), ("text", "Folder the results are saved in"),
+                   ("push button", "Save")],
+    "wav -> mp3": [("text", "Folder the files are opened from"), ("push button", "Open"), ("table", "List of files"),
+                   ("radio button", "256k (CD-Quality)"), ("check box", "ID3-Tags"),
+                   ("text", "File-name format of the ID3 tags"), ("text", "Folder the results are saved in"),
+                   ("push button", "Save")],
+    "Normalize": [("text", "Folder the files are opened from"), ("push button", "Open"), ("table", "List of files")],
+    "flv -> wav": [("text", "Folder the files are opened from"), ("push button", "Open"), ("table", "List of files"),
+                   ("text", "Folder the results are saved in"), ("push button", "Save")],
+}
+FAILING = "err lame: b.mp3 is damaged\nexit 1\n"
+WHY_B_FAILED = "lame endete mit dem Fehlercode 1.\nlame: b.mp3 is damaged"
+
+
+class Window:
+    """The program started on MP3 files named as on its command line, each
+    file holding the stub tool's script."""
+
+    def __init__(self, session, files):
+        self.session, self.Atspi = session, session.Atspi
+        self.folder = tempfile.mkdtemp(dir=session.folder) + "/"
+        bin_folder = self.folder + "bin/"
+        os.mkdir(bin_folder)
+        for tool in ("lame", "ffmpeg", "normalize-audio"):
+            os.symlink(STUBTOOL, bin_folder + tool)
+        for name, script in files.items():
+            with open(self.folder + name, "w") as file:
+                file.write(script)
+        env = {"PATH": bin_folder + ":" + os.environ["PATH"], "LANG": "C.UTF-8", "LANGUAGE": "", "LC_ALL": ""}
+        self.process, self.app = session.program([PROGRAM] + [self.folder + name for name in files], env)
+        self.dialog = session.wait_for(lambda: self.find("dialog", "tonquirl 1.5", within=self.app),
+                                       "the dialog")
+        session.wait_for(lambda: self.dialog.get_state_set().contains(self.Atspi.StateType.ACTIVE),
+                         "the dialog becoming the active window")
+        self.tabs = self.find("page tab list")
+
+    def find(self, role, name=None, within=None, showing=True):
+        """The first object of that role (and name) in view, searching from the dialog."""
+        def search(node, depth):
+            if node is None or depth > 9:
+                return None
+            states = node.get_state_set()
+            if showing and not states.contains(self.Atspi.StateType.SHOWING):
+                return None
+            if node.get_role_name() == role and (name is None or node.get_name() == name):
+                return node
+            if node.get_role_name() == "table":  # its cells are read by row and column, not searched
+                return None
+            for index in range(node.get_child_count()):
+                found = search(node.get_child_at_index(index), depth + 1)
+                if found:
+                    return found
+            return None
+        return search(within or self.dialog, 0)
+
+    def focused(self):
+        """What a screen reader was last told has the focus."""
+        for event in reversed(self.session.events):
+            if event.type == "focus:" or (event.type == "object:state-changed:focused" and event.detail1):
+                event.source.clear_cache()
+                return event.source
+        return None
+
+    def focus_moves(self, keys, what):
+        """Presses the keys and waits until the focus is somewhere new; gives where it went."""
+        before, seen = self.focused(), len(self.session.events)
+        self.session.keys(*keys)
+        return self.session.wait_for(lambda: len(self.session.events) > seen and self.focused() != before
+                                     and self.focused(), what)
+
+    def tab_to(self, role, name):
+        for _ in range(12):
+            if self.describe(self.focused())[:2] == (role, name):
+                return
+            self.focus_moves(["Tab"], "the next Tab stop")
+        raise AssertionError(f"Tab never reached {role} {name}")
+
+    def wait_until_focused(self, role, name, what):
+        return self.session.wait_for(lambda: self.describe(self.focused())[:2] == (role, name) and self.focused(),
+                                     what)
+
+    @staticmethod
+    def describe(node):
+        return (node.get_role_name(), node.get_name(), node.get_description()) if node else (None, None, None)
+
+    def row(self, cell):
+        """What a screen reader reads of the row of a table cell: each cell's text and description."""
+        table = cell.get_parent()
+        row = self.Atspi.Table.get_row_at_index(table, cell.get_index_in_parent())
+        cells = [self.Atspi.Table.get_accessible_at(table, row, column) for column in (0, 1)]
+        for each in cells:
+            each.clear_cache()
+        return [(each.get_name(), each.get_description()) for each in cells]
+
+    def page(self):
+        self.tabs.clear_cache()
+        return self.tabs.get_name()
+
+    def shown_notification(self, seen):
+        """The notification shown since event number `seen`."""
+        for event in self.session.events[seen:]:
+            if event.type.startswith("object:state-changed:showing") and event.detail1 \
+                    and event.source.get_role_name() == "notification":
+                event.source.clear_cache()
+                return event.source
+        return None
+
+
+def tab_through_every_page(session):
+    """Tab goes through each page from top to bottom, the file table right
+    after Open, and each stop is named: even an empty field tells of its
+    focus before anything else. Ctrl+C copies the row met in a table."""
+    window = Window(session, {"a.mp3": ""})
+    window.wait_until_focused("page tab list", "mp3 -> wav", "the tabs having the focus at start")
+    for page in ("mp3 -> wav", "wav -> mp3", "Normalize", "flv -> wav"):
+        if window.page() != page:
+            window.focus_moves(["Left"], "the page to the left")  # the tabs have the focus
+        stops = []
+        while True:
+            seen = len(session.events)
+            stop = window.focus_moves(["Tab"], "the next Tab stop")
+            if stop.get_role_name() == "page tab list":
+                break
+            first = next(event for event in session.events[seen:] if event.source == stop)
+            assert first.type != "object:text-caret-moved", f"{stop.get_name()} told of its caret before its focus"
+            stops.append(window.describe(stop)[:2])
+            if stops[-1] == ("table cell", "a.mp3"):  # the current row, none selected
+                session.keys("ctrl+c")
+                session.wait_for(lambda: session.clipboard() == "a.mp3\t\t\t\n", "Ctrl+C copying the current row")
+            assert len(stops) < 15, stops
+        assert stops == TAB_STOPS[page], f"{page}: {stops}"
+
+
+def read_and_copy_the_results(session):
+    """After a batch the completion box names the failed file; closing it
+    leaves the focus on that file's row, which reads its status and reason;
+    the arrow keys read the others; Ctrl+C, Ctrl+Insert, Ctrl+A and the
+    context menu (right click, Shift+F10) copy rows."""
+    window = Window(session, {"a.mp3": "", "b.mp3": FAILING, "c.mp3": ""})
+    window.tab_to("push button", "Back to Wave")
+    window.session.keys("space")
+    box = session.wait_for(lambda: window.find("label", within=window.find("alert", "tonquirl", within=window.app)),
+                           "the completion box")
+    assert box.get_name() == "Dekodierung abgeschlossen!\n1 von 3 Dateien ist fehlgeschlagen (FAIL!)\nb.mp3", \
+        box.get_name()
+    session.keys("Return")
+    cell = window.wait_until_focused("table cell", "b.mp3", "the focus on the failed row")
+    assert window.row(cell) == [("b.mp3", WHY_B_FAILED), ("FAIL!", WHY_B_FAILED)], window.row(cell)
+    cell = window.focus_moves(["Up"], "the row above")
+    assert window.row(cell) == [("a.mp3", ""), ("OK.", "")], window.row(cell)
+
+    line = {name: f"{name}.mp3\t{status}\t{why}\tlame --decode {window.folder}{name}.mp3 {window.folder}{name}.wav\n"
+            for name, status, why in (("a", "OK.", ""), ("b", "FAIL!", WHY_B_FAILED.replace("\n", " | ")),
+                                      ("c", "OK.", ""))}
+    copies = [(["ctrl+c"], line["a"]),
+              (["Down", "shift+Down", "ctrl+Insert"], line["b"] + line["c"]),
+              (["ctrl+a", "ctrl+c"], line["a"] + line["b"] + line["c"])]
+    for keys, copied in copies:
+        session.keys(*keys)
+        session.wait_for(lambda: session.clipboard() == copied, f"{keys} copying {copied!r}")
+    # The context menu: a right click marks the row under the pointer, unless it is marked already.
+    window.focus_moves(["Up"], "the row above, alone marked")
+    session.click(window.Atspi.Table.get_accessible_at(cell.get_parent(), 2, 0), button=3)
+    item = window.focus_moves(["Down"], "the menu's first item")
+    assert window.describe(item)[:2] == ("menu item", "Kopieren"), window.describe(item)
+    session.keys("Return")
+    session.wait_for(lambda: session.clipboard() == line["c"], "Kopieren copying the row clicked")
+    window.wait_until_focused("table cell", "c.mp3", "the focus back in the table")
+    session.keys("shift+F10", "Down", "Down")
+    window.wait_until_focused("menu item", "Alles auswählen", "the menu's second item")
+    session.keys("Return")
+    window.wait_until_focused("table cell", "c.mp3", "the focus back in the table")
+    session.keys("ctrl+c")
+    session.wait_for(lambda: session.clipboard() == line["a"] + line["b"] + line["c"], "all rows selected")
+
+
+def follow_and_stop_a_batch(session):
+    """While a batch runs the focused "Stop" is announced and says where the
+    batch is; no other page can be opened, by mouse, keys or a screen
+    reader's press on its tab; after Stop the focus is on the row that
+    stopped."""
+    window = Window(session, {"a.mp3": "", "b.mp3": "sleep 60000\n", "c.mp3": ""})
+    window.tab_to("push button", "Back to Wave")
+    stop = window.focused()
+    seen = len(session.events)
+    session.keys("space")
+    session.wait_for(lambda: any(event.type.endswith("accessible-name") and event.any_data == "Stop"
+                                 for event in session.events[seen:]), "the new name Stop told as text")
+    session.wait_for(lambda: window.focused() == stop and stop.get_description().startswith("Datei 2 von 3"),
+                     "Stop, still focused, saying the batch is at its second file")
+    def still_on_its_page(route):
+        session.pump(0.5)
+        assert window.page() == "mp3 -> wav", f"{route} opened {window.page()}"
+        for other in ("Get Wave", "Normalize Audio", "Convert"):
+            assert window.find("push button", other) is None, f"{route}: {other} is in view"
+    for tab in [window.Atspi.Accessible.get_child_at_index(window.tabs, index) for index in range(3)]:
+        tab.do_action(0)  # what a screen reader does on Enter or Space
+        still_on_its_page("pressing " + tab.get_name())
+        session.click(tab)
+        still_on_its_page("clicking " + tab.get_name())
+    for key in ("ctrl+Tab", "ctrl+Next", "ctrl+Prior", "ctrl+shift+Tab"):
+        session.keys(key)
+        still_on_its_page(key)
+    assert window.focused() == stop, window.describe(window.focused())
+    session.keys("space")
+    cell = window.wait_until_focused("table cell", "b.mp3", "the focus on the stopped row")
+    assert [status for status, _ in window.row(cell)][1:] == ["STOP!"], window.row(cell)
+
+
+def hear_the_info(session):
+    """Shift+F1 then a click, Return or Space shows the info with its
+    picture, and a screen reader is told its text; the key presses no button."""
+    window = Window(session, {})
+    for keys in (["shift+F1"], ["shift+F1", "Return"], ["shift+F1", "space"]):
+        if keys != ["shift+F1"]:
+            window.tab_to("push button", "Open")
+        seen = len(session.events)
+        session.keys(*keys)
+        if keys == ["shift+F1"]:
+            session.click(window.find("push button", "Open"))
+        info = session.wait_for(lambda: window.shown_notification(seen), f"the info after {keys}")
+        assert info.get_name() == "tonquirl 1.5 by the tonquirl developers tonquirl.example.org", info.get_name()
+        height = info.get_extents(window.Atspi.CoordType.SCREEN).height
+        assert height > 179, f"the info is {height} pixels high, less than its picture"
+        session.click(info)  # which closes it
+        session.wait_for(lambda: any(event.type.startswith("object:state-changed:showing") and not event.detail1
+                                     and event.source == info for event in session.events[seen:]), "the info closing")
+        assert window.find("dialog", "Open File(s)", within=window.app) is None, f"{keys} pressed Open"
+
+
+WHAT_A_PERSON_DOES = [tab_through_every_page, read_and_copy_the_results, follow_and_stop_a_batch, hear_the_info]
+
+
+def main():
+    global PROGRAM, STUBTOOL
+    PROGRAM, STUBTOOL = (os.path.abspath(path) for path in sys.argv[1:3])
+    lacking = desktop.missing()
+    if lacking:
+        print("SKIP: missing " + ", ".join(lacking))
+        return desktop.SKIP
+    try:
+        session = desktop.Desktop()
+    except desktop.Unavailable as reason:
+        print(f"SKIP: {reason}")
+        return desktop.SKIP
+    failed = 0
+    try:
+        for case in WHAT_A_PERSON_DOES:
+            try:
+                case(session)
+                print(f"PASS: {case.__name__}")
+            except Exception:
+                failed += 1
+                print(f"FAIL: {case.__name__}: {case.__doc__.split(chr(10))[0]}")
+                traceback.print_exc()
+            finally:
+                session.close_programs()
+    finally:
+        session.close()
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
