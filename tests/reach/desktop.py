@@ -16,7 +16,8 @@ import warnings
 SKIP = 77  # ctest's mark for a test that could not run here
 NEEDED = ["Xvfb", "openbox", "xdotool", "xclip", "dbus-daemon", "dbus-send"]
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-# What may take long on a loaded machine, with the sanitizer build.
+# What may take long on a loaded machine, with the sanitizer build (REACH_PATIENCE
+# shortens it when trying whether a case fails as it should).
 PATIENCE = int(os.environ.get("REACH_PATIENCE", 60))
 
 
