@@ -3,9 +3,9 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
-#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QShortcut>
 #include <QTableWidget>
