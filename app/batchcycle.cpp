@@ -2,6 +2,7 @@
 #include "batchcycle.h"
 
 #include "desktopintegration.h"
+#include "stayawake.h"
 #include "jobtable.h"
 #include "outcome.h"
 #include "audiofiles.h"
@@ -54,8 +55,9 @@ void endWithTheProgram(QProcess *process)
 
 } // namespace
 
-BatchCycle::BatchCycle(QDialog &dialog, int &fileCount, int &currentRow, DesktopIntegration &desktop)
-    : dialog(dialog), desktop(desktop), fileCount(fileCount), currentRow(currentRow),
+BatchCycle::BatchCycle(QDialog &dialog, int &fileCount, int &currentRow, DesktopIntegration &desktop,
+                       StayAwake &awake)
+    : dialog(dialog), desktop(desktop), awake(awake), fileCount(fileCount), currentRow(currentRow),
       barRefresh(barIntervalMs, [this] { showPendingPercent(); }),
       tableRefresh(barIntervalMs, [this] { repaintTable(); }),
       rowRefresh(rowIntervalMs, [this] { showRunningRow(); }),
@@ -128,6 +130,7 @@ void BatchCycle::startBatch(const JobPage &page)
     pendingPercent = -1;
     batchClock.start();
     desktop.showProgress(0);
+    awake.batchStarted(page.table->rowCount());
     lockOtherControls(page, true);
     runRows(page);
 }
@@ -281,6 +284,7 @@ void BatchCycle::abandon()
         process->waitForFinished(stopGraceMs);
     }
     removeLeftovers(*runningPage);
+    awake.batchEnded();
     tableRefresh.flush();
     state = State::Idle;
     runningPage = nullptr;
@@ -386,6 +390,7 @@ bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool bat
     if (batchGoesOn)
         desktop.showProgress(1);
     desktop.hideProgress();
+    awake.batchEnded();
     page.progressBar->setToolTip(QString());
     page.startButton->setAccessibleDescription(QString());
     lockOtherControls(page, false);

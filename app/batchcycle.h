@@ -17,6 +17,7 @@
 #include <array>
 
 class DesktopIntegration;
+class StayAwake;
 class QDialog;
 class QTabWidget;
 
@@ -35,12 +36,13 @@ class QTabWidget;
 //
 // The running row is marked and in view; the progress bar's tooltip says
 // which file of how many runs and about how long the batch has left, and
-// the desktop is told of the whole batch's progress and end.
+// the desktop is told of the whole batch's progress and end, and kept from
+// going to sleep while it runs.
 class BatchCycle
 {
 public:
     // fileCount and currentRow belong to the dialog and are shared by the pages.
-    BatchCycle(QDialog &dialog, int &fileCount, int &currentRow, DesktopIntegration &desktop);
+    BatchCycle(QDialog &dialog, int &fileCount, int &currentRow, DesktopIntegration &desktop, StayAwake &awake);
     ~BatchCycle();
 
     // The start buttons' texts, as the form gives them, are their pages' start labels.
@@ -93,6 +95,7 @@ private:
 
     QDialog &dialog;
     DesktopIntegration &desktop;
+    StayAwake &awake;
     QTabWidget *tabs = nullptr;
     int &fileCount;
     int &currentRow;

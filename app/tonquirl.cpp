@@ -16,7 +16,7 @@
 #include <QTimer>
 
 tonquirl::tonquirl(QWidget *parent)
-    : QDialog(parent), cycle(*this, fileCount, currentRow, desktop)
+    : QDialog(parent), cycle(*this, fileCount, currentRow, desktop, awake)
 {
     setupUi(this);
     // Qt 6 no longer gives dialogs the title bar's What's This button by itself.

@@ -5,6 +5,7 @@
 
 #include "batchcycle.h"
 #include "desktopintegration.h"
+#include "stayawake.h"
 
 #include <QByteArrayList>
 #include <QDialog>
@@ -67,7 +68,9 @@ private:
     int fileCount = 0;
     int currentRow = 0;
 
-    DesktopIntegration desktop{*this};  // before the cycle, which tells it of the batch
+    // before the cycle, which tells them of the batch
+    DesktopIntegration desktop{*this};
+    StayAwake awake{*this};
     BatchCycle cycle;
 
     // A tool looked for at start-up, at a fixed place.

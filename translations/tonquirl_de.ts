@@ -9,6 +9,17 @@
     </message>
 </context>
 <context>
+    <name>StayAwake</name>
+    <message>
+        <source>1 Datei wird umgewandelt</source>
+        <translation>1 Datei wird umgewandelt</translation>
+    </message>
+    <message>
+        <source>%1 Dateien werden umgewandelt</source>
+        <translation>%1 Dateien werden umgewandelt</translation>
+    </message>
+</context>
+<context>
     <name>tonquirl</name>
     <message>
         <source>tonquirl 1.5</source>
