@@ -2,13 +2,20 @@
 #include "quitsignals.h"
 #include "tonquirl.h"
 #include "translations.h"
+#include "windowsystem.h"
 
 #include <QApplication>
 #include <QTimer>
 
 int main(int argc, char *argv[])
 {
+    startWindowSystem(argc, argv);
     QApplication app(argc, argv);
+    windowSystemStarted();
+    // One app for the desktop: the menu entry's name is the Wayland app id, and
+    // the X11 window class, which the entry's StartupWMClass names, is the program's.
+    QApplication::setApplicationName(QStringLiteral("tonquirl"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tonquirl"));
     installTranslations(app);
     quitOnTerminationSignals();
     // Lives as long as the program; the event loop's end is the program's end.

@@ -17,7 +17,8 @@ depends=$(dpkg-deb -f "$package" Depends)
 for needed in lame ffmpeg normalize-audio qt6-translations-l10n libqt6core6 libqt6gui6 libqt6widgets6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "no dependency on $needed: $depends"
 done
-said=$(apt-get -s install "$package" 2>&1) || fail "apt cannot meet the dependencies: $said"
+[ "$(dpkg-deb -f "$package" Recommends)" = qt6-wayland ] || fail "it does not recommend qt6-wayland"
+said=$(apt-get -s --no-install-recommends install "$package" 2>&1) || fail "apt cannot meet the dependencies: $said"
 grep -q "^0 upgraded, 1 newly installed, 0 to remove" <<<"$said" \
     || fail "installing would change other packages: $said"
 
