@@ -7,6 +7,7 @@
 // holds, one command a line (other lines, such as a WAV header, are passed over):
 //   err TEXT      write TEXT and a line break to standard error
 //   sleep MS      wait MS milliseconds
+//   wait PATH     wait until PATH exists
 //   exit N        end with exit code N (the default is 0)
 //   crash         die of SIGSEGV
 //   term exit N   on SIGTERM end normally with code N, as ffmpeg does;
@@ -80,6 +81,9 @@ int main(int argc, char *argv[])
         }
         else if (line.rfind("sleep ", 0) == 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(std::stoi(line.substr(6))));
+        else if (line.rfind("wait ", 0) == 0)
+            while (access(line.substr(5).c_str(), F_OK) != 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
         else if (line.rfind("exit ", 0) == 0)
             exitCode = std::stoi(line.substr(5));
         else if (line == "crash")

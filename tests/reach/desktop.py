@@ -11,6 +11,7 @@ import signal
 import subprocess
 import tempfile
 import time
+import traceback
 import warnings
 
 SKIP = 77  # ctest's mark for a test that could not run here
@@ -43,8 +44,25 @@ def _die_with_us():
     ctypes.CDLL(None).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG: nothing outlives the test
 
 
+SYSTEM_BUS = """<busconfig>
+  <type>system</type>
+  <listen>unix:dir={folder}</listen>
+  <auth>EXTERNAL</auth>
+  <policy context="default">
+    <allow user="*"/>
+    <allow own="*"/>
+    <allow send_destination="*"/>
+    <allow receive_sender="*"/>
+  </policy>
+</busconfig>
+"""
+
+
 class Desktop:
-    def __init__(self):
+    """With `system_bus`, a private system bus too; without it, the program finds none."""
+
+    def __init__(self, tonquirl, stubtool, system_bus=False):
+        self.tonquirl, self.stubtool = tonquirl, stubtool
         self.folder = tempfile.mkdtemp(prefix="tonquirl-reach-")
         self.processes = []
         self.programs = []
@@ -62,6 +80,13 @@ class Desktop:
         self.env["DISPLAY"] = ":" + number
         bus = self._start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        self.env["DBUS_SYSTEM_BUS_ADDRESS"] = f"unix:path={self.folder}/no-system-bus"
+        if system_bus:
+            with open(self.folder + "/system.conf", "w") as config:
+                config.write(SYSTEM_BUS.format(folder=self.folder))
+            bus = self._start(["dbus-daemon", "--config-file=" + self.folder + "/system.conf", "--nofork",
+                               "--print-address=1"], stdout=subprocess.PIPE)
+            self.env["DBUS_SYSTEM_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         self._start([BUS_LAUNCHER, "--launch-immediately"])
         self._start(["openbox", "--sm-disable"])
         self._wait(lambda: subprocess.run(
@@ -72,11 +97,12 @@ class Desktop:
         self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         self._wait(lambda: subprocess.run(["xdotool", "get_desktop"], env=self.env,
                                           capture_output=True).returncode == 0, "the window manager")
-        os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
+        os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "DBUS_SYSTEM_BUS_ADDRESS",
+                                                    "XDG_RUNTIME_DIR")})
         import gi
         gi.require_version("Atspi", "2.0")
-        from gi.repository import Atspi, GLib
-        self.Atspi, self.GLib = Atspi, GLib
+        from gi.repository import Atspi, Gio, GLib
+        self.Atspi, self.Gio, self.GLib = Atspi, Gio, GLib
         warnings.simplefilter("ignore", DeprecationWarning)
         self.events = []
         self.listener = Atspi.EventListener.new(lambda event: self.events.append(Event(event)))
@@ -154,11 +180,13 @@ class Desktop:
         copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"], env=self.env, capture_output=True)
         return copied.stdout.decode() if copied.returncode == 0 else ""
 
-    def program(self, argv, env):
-        """Starts the program; gives its process and its application on the accessibility bus."""
+    def program(self, argv, env, stderr):
+        """Starts the program, its standard error into the file `stderr`; gives its process and
+        its application on the accessibility bus."""
         self.events.clear()
-        process = subprocess.Popen(argv, env=dict(self.env, **env), stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL, preexec_fn=_die_with_us)
+        with open(stderr, "w") as said:
+            process = subprocess.Popen(argv, env=dict(self.env, **env), stdout=subprocess.DEVNULL, stderr=said,
+                                       preexec_fn=_die_with_us)
         self.programs.append(process)
 
         def application():
@@ -169,6 +197,35 @@ class Desktop:
                     return app
             return None
         return process, self.wait_for(application, "the program's window on the accessibility bus")
+
+
+def run(cases, tonquirl, stubtool, **options):
+    """Runs each case, a function of the desktop, and says how each went;
+    gives the exit status: 0, 1 when a case failed, or SKIP."""
+    lacking = missing()
+    if lacking:
+        print("SKIP: missing " + ", ".join(lacking))
+        return SKIP
+    try:
+        session = Desktop(os.path.abspath(tonquirl), os.path.abspath(stubtool), **options)
+    except Unavailable as reason:
+        print(f"SKIP: {reason}")
+        return SKIP
+    failed = 0
+    try:
+        for case in cases:
+            try:
+                case(session)
+                print(f"PASS: {case.__name__}")
+            except Exception:
+                failed += 1
+                print(f"FAIL: {case.__name__}: {case.__doc__.split(chr(10))[0]}")
+                traceback.print_exc()
+            finally:
+                session.close_programs()
+    finally:
+        session.close()
+    return 1 if failed else 0
 
 
 class Event:

@@ -7,14 +7,11 @@ back through AT-SPI and the clipboard, never from inside the program.
 
 Usage: tst_reach.py PROGRAM STUBTOOL. Exits 77 (skipped) where the desktop
 cannot run here."""
-import os
 import sys
-import tempfile
-import traceback
 
 import desktop
+from window import Window
 
-IN_FOLDER = "in"
 # Each page's Tab stops from the top, after the tabs: (role, name); a table
 # with files is met at its current row's file.
 TAB_STOPS = {
@@ -31,100 +28,6 @@ TAB_STOPS = {
 }
 FAILING = "err lame: b.mp3 is damaged\nexit 1\n"
 WHY_B_FAILED = "lame endete mit dem Fehlercode 1.\nlame: b.mp3 is damaged"
-
-
-class Window:
-    """The program started on MP3 files named as on its command line, each
-    file holding the stub tool's script."""
-
-    def __init__(self, session, files):
-        self.session, self.Atspi = session, session.Atspi
-        self.folder = tempfile.mkdtemp(dir=session.folder) + "/"
-        bin_folder = self.folder + "bin/"
-        os.mkdir(bin_folder)
-        for tool in ("lame", "ffmpeg", "normalize-audio"):
-            os.symlink(STUBTOOL, bin_folder + tool)
-        for name, script in files.items():
-            with open(self.folder + name, "w") as file:
-                file.write(script)
-        env = {"PATH": bin_folder + ":" + os.environ["PATH"], "LANG": "C.UTF-8", "LANGUAGE": "", "LC_ALL": ""}
-        self.process, self.app = session.program([PROGRAM] + [self.folder + name for name in files], env)
-        self.dialog = session.wait_for(lambda: self.find("dialog", "tonquirl 1.5", within=self.app),
-                                       "the dialog")
-        session.wait_for(lambda: self.dialog.get_state_set().contains(self.Atspi.StateType.ACTIVE),
-                         "the dialog becoming the active window")
-        self.tabs = self.find("page tab list")
-
-    def find(self, role, name=None, within=None, showing=True):
-        """The first object of that role (and name) in view, searching from the dialog."""
-        def search(node, depth):
-            if node is None or depth > 9:
-                return None
-            states = node.get_state_set()
-            if showing and not states.contains(self.Atspi.StateType.SHOWING):
-                return None
-            if node.get_role_name() == role and (name is None or node.get_name() == name):
-                return node
-            if node.get_role_name() == "table":  # its cells are read by row and column, not searched
-                return None
-            for index in range(node.get_child_count()):
-                found = search(node.get_child_at_index(index), depth + 1)
-                if found:
-                    return found
-            return None
-        return search(within or self.dialog, 0)
-
-    def focused(self):
-        """What a screen reader was last told has the focus."""
-        for event in reversed(self.session.events):
-            if event.type == "focus:" or (event.type == "object:state-changed:focused" and event.detail1):
-                event.source.clear_cache()
-                return event.source
-        return None
-
-    def focus_moves(self, keys, what):
-        """Presses the keys and waits until the focus is somewhere new; gives where it went."""
-        before, seen = self.focused(), len(self.session.events)
-        self.session.keys(*keys)
-        return self.session.wait_for(lambda: len(self.session.events) > seen and self.focused() != before
-                                     and self.focused(), what)
-
-    def tab_to(self, role, name):
-        for _ in range(12):
-            if self.describe(self.focused())[:2] == (role, name):
-                return
-            self.focus_moves(["Tab"], "the next Tab stop")
-        raise AssertionError(f"Tab never reached {role} {name}")
-
-    def wait_until_focused(self, role, name, what):
-        return self.session.wait_for(lambda: self.describe(self.focused())[:2] == (role, name) and self.focused(),
-                                     what)
-
-    @staticmethod
-    def describe(node):
-        return (node.get_role_name(), node.get_name(), node.get_description()) if node else (None, None, None)
-
-    def row(self, cell):
-        """What a screen reader reads of the row of a table cell: each cell's text and description."""
-        table = cell.get_parent()
-        row = self.Atspi.Table.get_row_at_index(table, cell.get_index_in_parent())
-        cells = [self.Atspi.Table.get_accessible_at(table, row, column) for column in (0, 1)]
-        for each in cells:
-            each.clear_cache()
-        return [(each.get_name(), each.get_description()) for each in cells]
-
-    def page(self):
-        self.tabs.clear_cache()
-        return self.tabs.get_name()
-
-    def shown_notification(self, seen):
-        """The notification shown since event number `seen`."""
-        for event in self.session.events[seen:]:
-            if event.type.startswith("object:state-changed:showing") and event.detail1 \
-                    and event.source.get_role_name() == "notification":
-                event.source.clear_cache()
-                return event.source
-        return None
 
 
 def tab_through_every_page(session):
@@ -252,34 +155,5 @@ def hear_the_info(session):
 WHAT_A_PERSON_DOES = [tab_through_every_page, read_and_copy_the_results, follow_and_stop_a_batch, hear_the_info]
 
 
-def main():
-    global PROGRAM, STUBTOOL
-    PROGRAM, STUBTOOL = (os.path.abspath(path) for path in sys.argv[1:3])
-    lacking = desktop.missing()
-    if lacking:
-        print("SKIP: missing " + ", ".join(lacking))
-        return desktop.SKIP
-    try:
-        session = desktop.Desktop()
-    except desktop.Unavailable as reason:
-        print(f"SKIP: {reason}")
-        return desktop.SKIP
-    failed = 0
-    try:
-        for case in WHAT_A_PERSON_DOES:
-            try:
-                case(session)
-                print(f"PASS: {case.__name__}")
-            except Exception:
-                failed += 1
-                print(f"FAIL: {case.__name__}: {case.__doc__.split(chr(10))[0]}")
-                traceback.print_exc()
-            finally:
-                session.close_programs()
-    finally:
-        session.close()
-    return 1 if failed else 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(desktop.run(WHAT_A_PERSON_DOES, *sys.argv[1:3]))
