@@ -66,6 +66,13 @@ class Desktop:
         self.folder = tempfile.mkdtemp(prefix="tonquirl-reach-")
         self.processes = []
         self.programs = []
+        try:
+            self._set_up(system_bus)
+        except BaseException:
+            self.close()
+            raise
+
+    def _set_up(self, system_bus):
         self.env = dict(os.environ, HOME=self.folder, XDG_RUNTIME_DIR=self.folder, XDG_CONFIG_HOME=self.folder)
         for name in ("QT_QPA_PLATFORM", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "SESSION_MANAGER"):
             self.env.pop(name, None)
@@ -88,15 +95,19 @@ class Desktop:
                                "--print-address=1"], stdout=subprocess.PIPE)
             self.env["DBUS_SYSTEM_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         self._start([BUS_LAUNCHER, "--launch-immediately"])
-        self._start(["openbox", "--sm-disable"])
+        self._start(["openbox", "--sm-disable"], stderr=open(self.folder + "/openbox.log", "w"))
         self._wait(lambda: subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
              "org.a11y.Bus.GetAddress"], env=self.env, capture_output=True).returncode == 0, "the accessibility bus")
         # A screen reader sets the desktop's setting that one listens, kept by dconf, which
         # this desktop lacks; Qt's own switch stands in for it.
         self.env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
-        self._wait(lambda: subprocess.run(["xdotool", "get_desktop"], env=self.env,
-                                          capture_output=True).returncode == 0, "the window manager")
+        try:
+            self._wait(lambda: subprocess.run(["xdotool", "get_desktop"], env=self.env,
+                                              capture_output=True).returncode == 0, "the window manager")
+        except Unavailable as why:
+            with open(self.folder + "/openbox.log") as said:
+                raise Unavailable(f"{why}: {said.read().strip()}") from None
         os.environ.update({k: self.env[k] for k in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "DBUS_SYSTEM_BUS_ADDRESS",
                                                     "XDG_RUNTIME_DIR")})
         import gi
@@ -113,8 +124,8 @@ class Desktop:
     def _start(self, argv, **options):
         """A service of the desktop, in a process group of its own with all it starts."""
         options.setdefault("stdout", subprocess.DEVNULL)
-        process = subprocess.Popen(argv, env=self.env, stderr=subprocess.DEVNULL, preexec_fn=_die_with_us,
-                                   start_new_session=True, **options)
+        options.setdefault("stderr", subprocess.DEVNULL)
+        process = subprocess.Popen(argv, env=self.env, preexec_fn=_die_with_us, start_new_session=True, **options)
         self.processes.append(process)
         return process
 
@@ -206,10 +217,13 @@ def run(cases, tonquirl, stubtool, **options):
     if lacking:
         print("SKIP: missing " + ", ".join(lacking))
         return SKIP
-    try:
-        session = Desktop(os.path.abspath(tonquirl), os.path.abspath(stubtool), **options)
-    except Unavailable as reason:
-        print(f"SKIP: {reason}")
+    for attempt in (1, 2):  # a display that does not come up once may the next time
+        try:
+            session = Desktop(os.path.abspath(tonquirl), os.path.abspath(stubtool), **options)
+            break
+        except Unavailable as reason:
+            print(f"{'SKIP' if attempt == 2 else 'again'}: {reason}")
+    else:
         return SKIP
     failed = 0
     try:
