@@ -2,6 +2,7 @@
 #include "batchcycle.h"
 
 #include "desktopintegration.h"
+#include "filesthere.h"
 #include "stayawake.h"
 #include "jobtable.h"
 #include "outcome.h"
@@ -11,6 +12,7 @@
 #include "rowpaths.h"
 #include "screenreader.h"
 #include "toolenvironment.h"
+#include "warnings.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -122,6 +124,8 @@ void BatchCycle::startBatch(const JobPage &page)
                 protectedFiles.insert(fileIdentity(rowFiles(listing, row).input), tabs->tabText(listing.kind));
         }
     }
+    if (!askAboutOutputsThere(page))
+        return;
     toolEnvironment = withUtf8CharacterType(QProcessEnvironment::systemEnvironment());
     QList<qint64> inputBytes;
     for (int row = 0; row < page.table->rowCount(); ++row)
@@ -133,6 +137,29 @@ void BatchCycle::startBatch(const JobPage &page)
     awake.batchStarted(page.table->rowCount());
     lockOtherControls(page, true);
     runRows(page);
+}
+
+// Outputs that would replace files there, listed on no page (those rows
+// fail anyway), are the user's to give up: false when the batch is not to start.
+bool BatchCycle::askAboutOutputsThere(const JobPage &page)
+{
+    skippedOutputs.clear();
+    if (!page.outputSuffix)
+        return true;
+    QStringList there;
+    for (int row = 0; row < page.table->rowCount(); ++row) {
+        const QString output = rowFiles(page, row).output;
+        if (QFileInfo::exists(output) && !protectedFiles.contains(fileIdentity(output))) {
+            there << QFileInfo(output).fileName();
+            skippedOutputs.insert(fileIdentity(output));
+        }
+    }
+    if (there.isEmpty())
+        return true;
+    const FilesThere choice = askAboutFilesThere(&dialog, there);
+    if (choice != FilesThere::Skip)
+        skippedOutputs.clear();
+    return choice != FilesThere::Cancel;
 }
 
 void BatchCycle::requestStop(const JobPage &page)
@@ -182,8 +209,8 @@ RowEnd BatchCycle::prepareRow(const JobPage &page)
 {
     state = State::Running;
     runningPage = &page;
-    row = RunningRow{rowFiles(page, currentRow), QString(), QSet<QString>(), KeptOriginal(),
-                     ToolMessages(page.failureTexts)};
+    row = RunningRow{rowFiles(page, currentRow), QString(), QString(), QSet<QString>(), KeptOriginal(),
+                     ToolMessages(page.admits)};
     if (!page.outputSuffix)
         row.files.input = realFile(row.files.input);  // a link stays a link
     const QFileInfo input(row.files.input);
@@ -191,6 +218,8 @@ RowEnd BatchCycle::prepareRow(const JobPage &page)
         return {input.exists() ? RowEnd::InputUnreadable : RowEnd::InputMissing};
     // The folder fields stay editable during a batch: check the row's own input as it is now.
     const QString target = page.outputSuffix ? fileIdentity(row.files.output) : QString();
+    if (skippedOutputs.contains(target))
+        return {.kind = RowEnd::AlreadyThere, .file = QFileInfo(target).fileName()};
     if (page.outputSuffix && (protectedFiles.contains(target) || target == fileIdentity(row.files.input))) {
         const QString listedOn = protectedFiles.value(target, tabs->tabText(page.kind));
         return {.kind = RowEnd::WouldOverwrite, .file = QFileInfo(target).fileName(), .listedOn = listedOn};
@@ -204,6 +233,7 @@ RowEnd BatchCycle::prepareRow(const JobPage &page)
     } else {
         protectedFiles.insert(target, QString());
         row.temporaryOutput = reserveTemporaryOutput(row.files.output);
+        row.writtenAs = row.temporaryOutput;
         if (row.temporaryOutput.isEmpty())
             return {kindOfFileError(errno)};
     }
@@ -230,7 +260,10 @@ void BatchCycle::toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exit
         end.kind = RowEnd::ErrorReported;
     else
         end = keepOutput(page);
-    if (end.kind != RowEnd::Done) {
+    if (statusOf(end) != RowStatus::ok) {
+        // Read before what the tool wrote is removed: no tool says so every time.
+        if (end.kind != RowEnd::Crashed && diskIsFull(QFileInfo(page.outputSuffix ? row.files.output : row.files.input).absolutePath()))
+            end.kind = RowEnd::DiskFull;
         removeLeftovers(page);
         // After "Stop" a run that still succeeded keeps its output; any other is stopped.
         if (stopRequested)
@@ -249,14 +282,14 @@ RowEnd BatchCycle::keepOutput(const JobPage &page)
         if (!row.original.rewriteIsWhole())
             return {.kind = RowEnd::RewriteIncomplete, .putBack = row.original.isKept()};
         row.original.letGo();
-        return {};
+        return warningFor(row.messages, QString());
     }
     if (page.outputHoldsAudio && !page.outputHoldsAudio(row.temporaryOutput))
         return {isCutShortWave(row.temporaryOutput) ? RowEnd::Incomplete : RowEnd::NoAudio};
     if (!moveIntoPlace(row.temporaryOutput, row.files.output))
         return {kindOfFileError(errno)};
     row.temporaryOutput.clear();
-    return {};
+    return warningFor(row.messages, page.outputSuffix == QLatin1String(".wav") ? row.files.output : QString());
 }
 
 void BatchCycle::removeLeftovers(const JobPage &page)
@@ -373,7 +406,8 @@ void BatchCycle::showBatchPosition()
 // unlocked; after its last row the batch is complete.
 bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn)
 {
-    setStatus(page.table, currentRow, statusOf(end), reasonFor(end, row.messages.lastLines()), row.commandLine);
+    const QStringList toolLines = withRealName(row.messages.lastLines(), row.writtenAs, row.files.output);
+    setStatus(page.table, currentRow, statusOf(end), reasonFor(end, toolLines), row.commandLine);
     tableChanged();
     progress.rowEnded(batchClock.elapsed());
     if (batchGoesOn && currentRow < fileCount - 1) {
@@ -438,9 +472,9 @@ void BatchCycle::completeBatch(const JobPage &page)
     if (page.completionWork == CompletionWork::FillProgressBar)
         page.progressBar->setValue(100);
     currentRow = 0;
-    const int failed = rowsWithStatus(page.table, RowStatus::fail);
+    const int failed = rowsWithStatus(page.table, RowStatus::fail), warned = rowsWithWarning(page.table);
     const QString message = QCoreApplication::translate("tonquirl", page.completionMessage);  // the dialog's context
-    desktop.batchCompleted(message, outcomeCounts(rowsWithStatus(page.table, RowStatus::ok), failed));
+    desktop.batchCompleted(message, outcomeCounts(rowsWithStatus(page.table, RowStatus::ok), failed, warned));
     QApplication::beep();
     QStringList lines{message};
     if (failed > 0) {
@@ -451,6 +485,8 @@ void BatchCycle::completeBatch(const JobPage &page)
         }
         lines << failureCount(failed, fileCount) << someNames(names);
     }
+    if (warned > 0)
+        lines << warningCount(warned);
     QMessageBox box(QMessageBox::Information, QStringLiteral("tonquirl"), lines.join(QLatin1Char('\n')),
                     QMessageBox::Ok, &dialog);
     box.setTextFormat(Qt::PlainText);  // a file's name is no markup

@@ -67,7 +67,8 @@ private:
     // The row whose tool runs, and what it must not leave behind.
     struct RunningRow {
         RowFiles files;                   // the output under its final name
-        QString temporaryOutput;          // what the tool writes to
+        QString temporaryOutput;          // what the tool writes to, while it is there
+        QString writtenAs{};              // its name, for the tool's lines
         QSet<QString> temporariesBefore;  // the tool's own temporaries, before it ran
         KeptOriginal original;            // of a file rewritten in place
         ToolMessages messages;
@@ -76,6 +77,7 @@ private:
     };
 
     void startBatch(const JobPage &page);
+    bool askAboutOutputsThere(const JobPage &page);
     void requestStop(const JobPage &page);
     void runRows(const JobPage &page);
     RowEnd prepareRow(const JobPage &page);
@@ -105,6 +107,8 @@ private:
     // The files listed on the pages (with the page's title) and the outputs
     // so far of the running batch (with none), which no row may overwrite.
     QHash<QString, QString> protectedFiles;
+    // The outputs already there that the user chose not to replace.
+    QSet<QString> skippedOutputs;
     QProcessEnvironment toolEnvironment;
 
     State state = State::Idle;

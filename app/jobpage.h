@@ -2,6 +2,7 @@
 #pragma once
 
 #include "outcome.h"
+#include "toolmessages.h"
 
 #include <QSet>
 #include <QString>
@@ -55,7 +56,7 @@ struct JobPage {
     bool (*acceptsInput)(const QString &path) = nullptr;      // checked before the tool runs
     RowEnd::Kind inputRefusedAs = RowEnd::Done;                // why, when it is not
     bool (*outputHoldsAudio)(const QString &path) = nullptr;  // checked after it ran
-    QStringList failureTexts{};                               // admitted on standard error
+    ToolTexts admits{};                                       // on standard error
     // The temporary files the tool leaves in its file's folder when stopped.
     QSet<QString> (*toolTemporaries)(const QString &folder) = nullptr;
 };

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "jobtable.h"
 
+#include "outcome.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,6 +10,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QShortcut>
+#include <QStyle>
 #include <QTableWidget>
 #include <functional>
 #include <set>
@@ -47,6 +50,8 @@ void setStatus(QTableWidget *table, int row, const QString &status, const QStrin
         item->setToolTip(QStringLiteral("<p>") + reason.left(sentenceEnd).toHtmlEscaped() + QStringLiteral("</p>")
                          + (toolLines.isEmpty() ? QString() : QStringLiteral("<pre>") + toolLines.toHtmlEscaped() + QStringLiteral("</pre>")));
         item->setData(Qt::AccessibleDescriptionRole, reason);
+        if (status == RowStatus::ok)
+            item->setIcon(table->style()->standardIcon(QStyle::SP_MessageBoxWarning));
     }
     if (!commandLine.isEmpty())
         item->setData(commandLineRole, commandLine);
@@ -67,6 +72,14 @@ int rowsWithStatus(const QTableWidget *table, const QString &status)
     int count = 0;
     for (int row = 0; row < table->rowCount(); ++row)
         count += statusText(table, row) == status;
+    return count;
+}
+
+int rowsWithWarning(const QTableWidget *table)
+{
+    int count = 0;
+    for (int row = 0; row < table->rowCount(); ++row)
+        count += statusText(table, row) == RowStatus::ok && !textOf(table->item(row, 1), Qt::AccessibleDescriptionRole).isEmpty();
     return count;
 }
 

@@ -11,8 +11,9 @@ class QTableWidget;
 void listFiles(QTableWidget *table, const QStringList &names);
 
 // Writes a row's status, replacing what stood there, with the reason why it
-// is not "OK." (the cell's tooltip, and what a screen reader reads with
-// either cell of the row) and the tool's command line, if it ran.
+// is not "OK.", or the warning of an "OK." with the style's warning icon
+// (the cell's tooltip, and what a screen reader reads with either cell of
+// the row), and the tool's command line, if it ran.
 void setStatus(QTableWidget *table, int row, const QString &status, const QString &reason = QString(),
                const QString &commandLine = QString());
 
@@ -21,6 +22,9 @@ QString statusText(const QTableWidget *table, int row);
 
 // How many rows show `status`.
 int rowsWithStatus(const QTableWidget *table, const QString &status);
+
+// How many rows ended "OK." with a warning.
+int rowsWithWarning(const QTableWidget *table);
 
 // The first row that does not show `status`, or -1.
 int firstRowWithout(const QTableWidget *table, const QString &status);

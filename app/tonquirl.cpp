@@ -10,6 +10,7 @@
 #include "outputfiles.h"
 #include "progress.h"
 #include "screenreader.h"
+#include "tagpreview.h"
 
 #include <QApplication>
 #include <QTextDocumentFragment>
@@ -60,6 +61,7 @@ tonquirl::tonquirl(QWidget *parent)
             SLOT(mpProcBeendet(int, QProcess::ExitStatus)));
 
     describePages();
+    new TagPreview(wavTableWidget, wavTagsCheckBox, wavIDFormatLineEdit);
     for (QTableWidget *table : {flvTableWidget, normTableWidget, wavTableWidget, mpTableWidget}) {
         offerCopy(table);
         readCurrentRowOnEntry(table);
@@ -104,7 +106,9 @@ void tonquirl::describePages()
          .progress = [this](const QString &chunk) {
              return playTimePercent(chunk, {flvDuration, flvDurationSeen});
          },
-         .lastPercent = &flvPercent, .outputHoldsAudio = isCompleteWaveWithAudio},
+         .lastPercent = &flvPercent, .outputHoldsAudio = isCompleteWaveWithAudio,
+         .admits = {.damage = {QStringLiteral("Packet corrupt"), QStringLiteral("Invalid data found"),
+                               QStringLiteral("error while decoding")}}},
         {.kind = Normalize, .process = &normProc, .table = normTableWidget, .openEdit = normOpenLineEdit,
          .openButton = normOpenButton, .startButton = normConvertButton, .progressBar = normProgressBar,
          .fileFilter = waveFiles, .program = Tool::normalizeAudio,
@@ -113,8 +117,8 @@ void tonquirl::describePages()
          .progress = percentInText, .lastPercent = &normPercent,
          // it never ends on a WAV that does not state its length
          .acceptsInput = isCompleteWaveWithAudio, .inputRefusedAs = RowEnd::NotWholeWave,
-         // "normalize-audio: error reading x.wav", and still exit code 0
-         .failureTexts = {QStringLiteral(": error ")},
+         // "normalize-audio: error reading x.wav", and still exit code 0; "x.wav has zero power, ignoring"
+         .admits = {.failure = {QStringLiteral(": error ")}, .silence = {QStringLiteral("zero power")}},
          .toolTemporaries = normalizeTemporaries},
         {.kind = Encode, .process = &wavProc, .table = wavTableWidget, .openEdit = wavOpenLineEdit,
          .saveEdit = wavSaveLineEdit, .openButton = wavOpenButton, .saveButton = wavSaveButton,
@@ -139,8 +143,9 @@ void tonquirl::describePages()
          .completionMessage = QT_TR_NOOP("Dekodierung abgeschlossen!"),
          .arguments = [](const RowFiles &files) { return decodeArguments(files.input, files.output); },
          .progress = frameCounterPercent, .lastPercent = &mpPercent,
-         // a damaged MP3 decodes into an empty WAV, a full disk into a short one, with exit code 0
-         .outputHoldsAudio = isCompleteWaveWithAudio},
+         // a damaged MP3 decodes into an empty WAV, a full disk into a short one, with exit code 0;
+         // lame's decoder reports a damaged frame as "hip: Can't rewind stream by 424 bits!"
+         .outputHoldsAudio = isCompleteWaveWithAudio, .admits = {.damage = {QStringLiteral("hip: ")}}},
     }});
 }
 

@@ -2,6 +2,8 @@
 #include "outcome.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -17,6 +19,15 @@ QString signalName(int number)
 {
     const char *abbreviation = sigabbrev_np(number);
     return abbreviation ? QStringLiteral("SIG") + QLatin1String(abbreviation) : QString::number(number);
+}
+
+// Seconds as the sentence's language writes them: "1,5" in German, the
+// messages' language unless English was asked for.
+QString seconds(double value)
+{
+    QLocale language(QLocale().language() == QLocale::English ? QLocale::English : QLocale::German);
+    language.setNumberOptions(QLocale::OmitGroupSeparator);
+    return language.toString(value, 'f', 1);
 }
 
 QString sentenceFor(const RowEnd &end)
@@ -66,21 +77,38 @@ QString sentenceFor(const RowEnd &end)
         return Texts::tr("Mit „Stop“ angehalten; %1 lief nach 3 Sekunden noch und wurde beendet.").arg(end.tool);
     case RowEnd::NotReached:
         return Texts::tr("Nicht bearbeitet: der Durchgang wurde vorher angehalten.");
+    case RowEnd::Damaged:
+        if (end.secondsPromised <= 0)
+            return Texts::tr("Die Eingabe ist beschädigt oder unvollständig.");
+        return Texts::tr("Die Eingabe ist beschädigt oder unvollständig: %1 s von %2 s umgewandelt.")
+            .arg(seconds(end.secondsDone), seconds(end.secondsPromised));
+    case RowEnd::Silent:
+        return Texts::tr("Die Datei ist stumm und bleibt, wie sie ist.");
+    case RowEnd::AlreadyThere:
+        return Texts::tr("Übersprungen: „%1“ gibt es schon im Zielordner.").arg(end.file);
     }
     return QString();
 }
 
 } // namespace
 
+bool isWarning(const RowEnd &end)
+{
+    return end.kind == RowEnd::Damaged || end.kind == RowEnd::Silent;
+}
+
 QString statusOf(const RowEnd &end)
 {
     switch (end.kind) {
     case RowEnd::Done:
+    case RowEnd::Damaged:
+    case RowEnd::Silent:
         return RowStatus::ok;
     case RowEnd::Stopped:
     case RowEnd::Killed:
         return RowStatus::stop;
     case RowEnd::NotReached:
+    case RowEnd::AlreadyThere:
         return RowStatus::notRun;
     default:
         return RowStatus::fail;
@@ -117,12 +145,29 @@ QString someNames(const QStringList &names)
     return lines.join(QLatin1Char('\n'));
 }
 
-QString outcomeCounts(int ok, int failed)
+QString warningCount(int warned)
+{
+    if (warned == 0)
+        return QString();
+    return warned == 1 ? Texts::tr("1 Datei mit Warnung") : Texts::tr("%1 Dateien mit Warnung").arg(warned);
+}
+
+QString outcomeCounts(int ok, int failed, int warned)
 {
     QStringList parts;
     if (ok > 0 || failed == 0)
         parts << QString::number(ok) + QLatin1Char(' ') + RowStatus::ok;
     if (failed > 0)
         parts << QString::number(failed) + QLatin1Char(' ') + RowStatus::fail;
+    if (warned > 0)
+        parts << Texts::tr("%1 mit Warnung").arg(warned);
     return parts.join(QStringLiteral(", "));
+}
+
+QStringList withRealName(QStringList lines, const QString &temporaryPath, const QString &realPath)
+{
+    if (temporaryPath.isEmpty())
+        return lines;
+    lines.replaceInStrings(temporaryPath, realPath);
+    return lines.replaceInStrings(QFileInfo(temporaryPath).fileName(), QFileInfo(realPath).fileName());
 }

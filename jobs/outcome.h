@@ -28,16 +28,25 @@ struct RowEnd {
         NoAudio, Incomplete, RewriteIncomplete,
         // "Stop"
         Stopped, Killed, NotReached,
+        // "OK.", with a warning: the output is whole but holds less than the input promised
+        Damaged, Silent,
+        // "N/A": its output is already there, and the user chose to skip such rows
+        AlreadyThere,
     };
     Kind kind = Done;
     QString tool{};
     int number = 0;        // ExitCode: the code; Crashed: the signal
-    QString file{};        // WouldOverwrite: the file's name
+    QString file{};        // WouldOverwrite, AlreadyThere: the file's name
     QString listedOn{};    // WouldOverwrite: the page that lists it; empty: an earlier row's result
     bool putBack = false;  // RewriteIncomplete: the original is back
+    double secondsDone = 0;      // Damaged: what the output holds,
+    double secondsPromised = 0;  // of what the input promised; 0 when not known
 };
 
-// "OK.", "FAIL!", "STOP!" (Stopped, Killed) or "N/A" (NotReached).
+// A row that ends "OK." and still deserves a word.
+bool isWarning(const RowEnd &end);
+
+// "OK." (also Damaged, Silent), "FAIL!", "STOP!" (Stopped, Killed) or "N/A" (NotReached, AlreadyThere).
 QString statusOf(const RowEnd &end);
 
 // Where creating or renaming a file failed: the folder is missing, cannot
@@ -56,6 +65,15 @@ QString failureCount(int failed, int total);
 // "und 3 weitere" for the rest.
 QString someNames(const QStringList &names);
 
-// The batch's outcome in status texts, such as "10 OK., 2 FAIL!"; a status
-// no row has is left out, and a batch with neither reads "0 OK.".
-QString outcomeCounts(int ok, int failed);
+// The line the completion box adds when rows ended "OK." with a warning,
+// such as "2 Dateien mit Warnung"; empty when none did.
+QString warningCount(int warned);
+
+// The batch's outcome in status texts, such as "10 OK., 2 FAIL!", and the
+// warnings among the "OK." ones ("1 mit Warnung"); a status no row has is
+// left out, and a batch with neither reads "0 OK.".
+QString outcomeCounts(int ok, int failed, int warned = 0);
+
+// The tool's lines with a hidden temporary output's path, and its name, as
+// the output's real ones: the user never sees the temporary one.
+QStringList withRealName(QStringList lines, const QString &temporaryPath, const QString &realPath);

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -55,6 +56,13 @@ bool moveIntoPlace(const QString &temporaryPath, const QString &finalPath)
 {
     // rename() replaces the final file in one step: it is never missing or half written.
     return std::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(finalPath).constData()) == 0;
+}
+
+bool diskIsFull(const QString &folder)
+{
+    struct statvfs disk{};
+    return ::statvfs(QFile::encodeName(folder).constData(), &disk) == 0
+        && qint64(disk.f_bavail) * qint64(disk.f_frsize) < 256 * 1024;
 }
 
 QSet<QString> normalizeTemporaries(const QString &folder)

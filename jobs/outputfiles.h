@@ -25,6 +25,10 @@ QString reserveTemporaryOutput(const QString &finalPath);
 // Moves a complete output onto its final name, replacing a file of that name.
 bool moveIntoPlace(const QString &temporaryPath, const QString &finalPath);
 
+// Whether the disk that holds `folder` has no room left (less than 256 KiB):
+// read when a tool failed, before what it wrote is removed.
+bool diskIsFull(const QString &folder);
+
 // The temporary files that normalize-audio ("_norm" and six characters)
 // has in `folder`; it leaves one behind when it is stopped while writing.
 QSet<QString> normalizeTemporaries(const QString &folder);

@@ -52,8 +52,11 @@ void ToolMessages::read(const QString &chunk)
     // The line being written is read again with the chunk, so that a text
     // split between two reads is found.
     const QString text = unfinished + chunk;
-    failed = failed || containsAny(text, failureTexts);
+    failed = failed || containsAny(text, texts.failure);
     diskFull = diskFull || containsAny(text, diskFullPhrases());
+    damaged = damaged || containsAny(text, texts.damage);
+    silent = silent || containsAny(text, texts.silence);
+    readCounters(text);
     qsizetype start = 0;
     for (qsizetype at = 0; at < text.size(); ++at) {
         const QChar c = text.at(at);
@@ -77,6 +80,28 @@ void ToolMessages::keepIfMeaningful(QStringView written)
     lines << written.toString();
     if (lines.size() > linesKept)
         lines.removeFirst();
+}
+
+// The last complete "Frame#  58/116 " of the text, and the first "Duration: 00:00:03.05".
+void ToolMessages::readCounters(const QString &text)
+{
+    static const QRegularExpression counter(QStringLiteral("Frame#\\s*(\\d+)/(\\d+)\\s"));
+    static const QRegularExpression announced(QStringLiteral("Duration: (\\d+):(\\d\\d):(\\d\\d(?:\\.\\d+)?)"));
+    for (qsizetype at = text.lastIndexOf(QLatin1String("Frame#")); at >= 0;
+         at = at > 0 ? text.lastIndexOf(QLatin1String("Frame#"), at - 1) : -1) {
+        const QRegularExpressionMatch match = counter.match(text, at, QRegularExpression::NormalMatch,
+                                                             QRegularExpression::AnchorAtOffsetMatchOption);
+        if (match.hasMatch()) {
+            frames = match.capturedView(1).toInt();
+            framesTotal = match.capturedView(2).toInt();
+            break;
+        }
+    }
+    if (duration == 0 && text.contains(QLatin1String("Duration: "))) {
+        if (const QRegularExpressionMatch match = announced.match(text); match.hasMatch())
+            duration = match.capturedView(1).toDouble() * 3600 + match.capturedView(2).toDouble() * 60
+                     + match.capturedView(3).toDouble();
+    }
 }
 
 QStringList ToolMessages::lastLines() const

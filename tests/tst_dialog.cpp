@@ -74,7 +74,10 @@ class DialogTest : public QObject
     void startAndWaitForCall(int kind, int calls)
     {
         dialog->tabWidget->setCurrentIndex(kind);
-        QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
+        {
+            ModalAnswers replace([](QWidget *modal) { press(modal, "Ersetzen"); });  // an earlier result there
+            QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
+        }
         QVERIFY(QTest::qWaitFor([&] { return stubs->calls().size() == calls; }));
     }
 
@@ -377,6 +380,9 @@ private slots:
             "normalize-audio meldete einen Fehler, obwohl es mit Code 0 endete.");
         // normalize-audio renames what it wrote over its file, whole or not, and exits with 0
         row("Normalize, rewritten whole", 1, "rewrite\n", 0, {"OK.", "OK.", "OK."}, 3, "");
+        // "OK." with a warning: the file stays as it was
+        row("Normalize, silent", 1, "err File b.wav has zero power, ignoring...\n", 0, {"OK.", "OK.", "OK."}, 3,
+            "Die Datei ist stumm und bleibt, wie sie ist.");
         row("Normalize, cut short", 1, "rewrite 60\n", 0, failed, 3,
             "Die neu geschriebene Datei war unvollständig; das Original ist wiederhergestellt.");
         row("Normalize, fewer frames", 1, "shrink\n", 0, failed, 3,
@@ -443,15 +449,19 @@ private slots:
         QCOMPARE(column(page(kind).table, 1), statuses);
         // The reason of the first row that is not "OK.", also for a screen reader: the
         // tool's own last words, but no progress. "OK." says nothing more.
-        const int explained = int(statuses.indexOf(QRegularExpression("FAIL!|STOP!|N/A")));
+        const bool warned = statuses == QStringList{"OK.", "OK.", "OK."} && !reason.isEmpty();
+        const int explained = warned ? 1 : int(statuses.indexOf(QRegularExpression("FAIL!|STOP!|N/A")));
         QVERIFY(page(kind).table->item(0, 1)->toolTip().isEmpty() || explained == 0);
+        const QTableWidgetItem *second = page(kind).table->item(1, 1);
+        QCOMPARE(second && !second->icon().isNull(), warned);  // the style's warning sign beside "OK."
         if (explained >= 0) {
             const QString said = reasonOf(page(kind).table, explained);
             QVERIFY2(said.startsWith(reason) && page(kind).table->item(explained, 1)->toolTip().contains(reason), qPrintable(said));
             QVERIFY(calls != 3 || (said.contains("the tool's last words") && !said.contains("12% done")));
         }
         // The completion box counts the failures and names them.
-        const QString failures = statuses.contains("FAIL!") ? "\n1 von 3 Dateien ist fehlgeschlagen (FAIL!)\nb" + suffix : "";
+        const QString failures = statuses.contains("FAIL!") ? "\n1 von 3 Dateien ist fehlgeschlagen (FAIL!)\nb" + suffix
+                                 : warned                 ? "\n1 Datei mit Warnung" : "";
         QCOMPARE(boxes, statuses.last() == "OK." ? QStringList{"tonquirl: " + QString(page(kind).completionMessage) + failures}
                                                  : QStringList());
         QCOMPARE(stubs->calls().size(), calls);
@@ -624,6 +634,44 @@ private slots:
         runBatch(*dialog, Decode);
         QCOMPARE(reasonOf(dialog->mpTableWidget, 0), reason);
         QCOMPARE(stubs->calls().size(), 0);
+    }
+
+    // An output already there, listed on no page, is the user's to give up.
+    void outputsAlreadyThere_data()
+    {
+        QTest::addColumn<QString>("answer");  // to the question; none: nothing is there to ask about
+        QTest::addColumn<QStringList>("statuses");
+        QTest::addColumn<QByteArray>("left");  // in the output's place
+        QTest::newRow("replaced") << "Ersetzen" << QStringList{"OK.", "OK."} << QByteArray("RIFF");
+        QTest::newRow("skipped") << QString::fromUtf8("Überspringen") << QStringList{"N/A", "OK."}
+                                 << QByteArray("encoded earlier");
+        QTest::newRow("cancelled") << "Abbrechen" << QStringList{"-", "-"} << QByteArray("encoded earlier");
+        QTest::newRow("nothing there") << "" << QStringList{"OK.", "OK."} << QByteArray("RIFF");
+    }
+    void outputsAlreadyThere()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QStringList, statuses);
+        QFETCH(QByteArray, left);
+        open(Decode, {{"a.mp3", ""}, {"b.mp3", ""}});
+        if (!answer.isEmpty())
+            write(out("a.wav"), "encoded earlier");
+        QStringList questions;
+        ModalAnswers answers([&](QWidget *modal) {
+            questions << static_cast<QMessageBox *>(modal)->text();
+            if (!press(modal, answer))
+                modal->close();  // the completion box
+        });
+        QTest::mouseClick(page(Decode).startButton, Qt::LeftButton);  // the question comes before any tool runs
+        if (answer != "Abbrechen")
+            QVERIFY(waitForEnd(page(Decode)));
+        QCOMPARE(questions.first(), answer.isEmpty() ? QString("Dekodierung abgeschlossen!")
+                                                     : QString::fromUtf8("„a.wav“ gibt es schon im Zielordner."));
+        QCOMPARE(column(dialog->mpTableWidget, 1), statuses);
+        QCOMPARE(stubs->calls().size(), int(statuses.count("OK.")));
+        QVERIFY(contents(out("a.wav")).startsWith(left));
+        if (statuses.first() == "N/A")
+            QCOMPARE(reasonOf(dialog->mpTableWidget, 0), QString::fromUtf8("Übersprungen: „a.wav“ gibt es schon im Zielordner."));
     }
 
     void aFolderChangedMidBatchIsCheckedAgain()

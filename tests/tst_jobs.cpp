@@ -9,6 +9,7 @@
 #include "outcome.h"
 #include "progress.h"
 #include "toolmessages.h"
+#include "warnings.h"
 
 using Percent = std::optional<int>;
 
@@ -37,9 +38,10 @@ private slots:
         row("N-A", "01-Artist-Title.wav", {"--tn", "01", "--ta", "Artist-Title"});
         row("N--A-T", "a--b-c.wav", {"--tn", "a", "--ta", "b", "--tt", "c"});
         row("N-A-T", "03-Mötley Crüe-Ärger.wav", {"--tn", "03", "--ta", "Mötley Crüe", "--tt", "Ärger"});
-        // A separator missing from the name: the field before it runs to the end.
-        row("N-A-T", "Just a title.wav", {"--tn", "Just a title", "--ta", "", "--tt", ""});
-        row("N-A_T", "01-Artist-Title.wav", {"--tn", "01", "--ta", "Artist-Title", "--tt", ""});
+        // A name without the pattern's separators is all title.
+        row("N-A-T", "Just a title.wav", {"--tn", "", "--ta", "", "--tt", "Just a title"});
+        row("N-A_T", "01-Artist-Title.wav", {"--tn", "", "--ta", "", "--tt", "01-Artist-Title"});
+        row("N-A", "NoPatternHere.wav", {"--tn", "NoPatternHere", "--ta", ""});  // no title: the first field
     }
     void tagFields()
     {
@@ -47,6 +49,45 @@ private slots:
         QFETCH(QString, fileName);
         QFETCH(QStringList, expected);
         QCOMPARE(id3Arguments(pattern, fileName), expected << "--add-id3v2");
+    }
+
+    // A whole output that holds less than its input promised, by what the
+    // tool said and how many seconds the WAV it wrote holds.
+    void warnings_data()
+    {
+        QTest::addColumn<QString>("chunks");  // split at '~'
+        QTest::addColumn<double>("seconds");  // of the WAV written; 0: no WAV
+        QTest::addColumn<QString>("warning");
+        const auto row = [](const char *tag, const char *chunks, double seconds, const char *warning) {
+            QTest::newRow(tag) << QString(chunks) << seconds << QString::fromUtf8(warning);
+        };
+        const char *cutOff = "Die Eingabe ist beschädigt oder unvollständig: 1,5 s von 3,0 s umgewandelt.";
+        row("decoded whole", "\rFrame#   115/116   128 kbps   MS   \rFrame#   116/116   128 kbps   MS   \n", 3.03, "");
+        row("decoded a frame short of lame's estimate", "Frame#   116/117   128 kbps   MS   \n", 3.03, "");
+        row("decoded half", "\rFrame#    5~8/116    128 kbps   MS   \n", 1.5, cutOff);
+        row("a damaged frame", "hip: Can't rewind stream by 424 bits!\nFrame#   116/116   128 kbps  \n", 3.03,
+            "Die Eingabe ist beschädigt oder unvollständig.");
+        row("extracted half", "  Duration: 00:00:03.04, start: 0.000000\n[flv @ 0x5] Packet corrupt (stream = 0)\n", 1.46, cutOff);
+        row("extracted whole", "  Duration: 00:00:03.05, st~art: 0.000000\n", 3.05, "");
+        row("an hour, 2 % short", "  Duration: 01:00:00.00, start\n", 3528, "");
+        row("an hour, 3 % short", "  Duration: 01:00:00.00, start\n", 3492,
+            "Die Eingabe ist beschädigt oder unvollständig: 3492,0 s von 3600,0 s umgewandelt.");
+        row("silent", "File x.wav has zero power, ignoring...\n", 0, "Die Datei ist stumm und bleibt, wie sie ist.");
+    }
+    void warnings()
+    {
+        QFETCH(QString, chunks);
+        QFETCH(double, seconds);
+        QFETCH(QString, warning);
+        ToolMessages said({.damage = {"Packet corrupt", "hip: "}, .silence = {"zero power"}});
+        for (const QString &chunk : chunks.split('~'))
+            said.read(chunk);
+        QTemporaryDir dir;
+        if (seconds > 0)
+            write(dir.filePath("out.wav"), wave(QByteArray(qRound(seconds * 44100) * 4, '\0')));
+        const RowEnd end = warningFor(said, seconds > 0 ? dir.filePath("out.wav") : QString());
+        QCOMPARE(reasonFor(end), warning);
+        QCOMPARE(isWarning(end), !warning.isEmpty());
     }
 
     void progress_data()
@@ -159,7 +200,7 @@ private slots:
         QFETCH(QString, lines);
         QFETCH(bool, failed);
         QFETCH(bool, diskFull);
-        ToolMessages messages({": error "});
+        ToolMessages messages({.failure = {": error "}});
         for (const QString &chunk : chunks.split('~'))
             messages.read(chunk);
         QCOMPARE(messages.lastLines().join('|'), lines);

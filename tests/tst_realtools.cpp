@@ -76,6 +76,12 @@ class RealToolsTest : public QObject
         ::runBatch(*dialog, JobKind(kind), 120000);
         return column(page(kind).table, 1).join(' ');
     }
+    // Why the first row did not end "OK.", or what its "OK." warns of: the first sentence.
+    QString reasonOfFirstRow(int kind) const
+    {
+        const QTableWidgetItem *status = page(kind).table->item(0, 1);
+        return status ? status->data(Qt::AccessibleDescriptionRole).toString().section('\n', 0, 0) : QString();
+    }
     // Runs the page's batch of one file and presses Stop while the tool
     // writes, held still the moment its unfinished output appears so that
     // Stop meets it there: the row's status.
@@ -125,11 +131,13 @@ private slots:
         const QString ok = "OK.";
         open(Extract, "videos", song + ".flv", "wav/");
         QCOMPARE(runBatch(Extract), ok);
+        QCOMPARE(reasonOfFirstRow(Extract), QString());  // a whole video: no warning
         QCOMPARE(probe(path("wav/" + song + ".wav")), QStringLiteral("44100 2 3 1411 ||"));
         const QByteArray extracted = hashOf(path("wav/" + song + ".wav"));
 
         QCOMPARE(column(dialog->normTableWidget, 0), QStringList{song + ".wav"});  // handed over
         QCOMPARE(runBatch(Normalize), ok);
+        QCOMPARE(reasonOfFirstRow(Normalize), QString());
         QVERIFY(hashOf(path("wav/" + song + ".wav")) != extracted);  // louder now, in place
 
         dialog->MQradioButton->setChecked(true);
@@ -140,41 +148,58 @@ private slots:
 
         open(Decode, "mp3", song + ".mp3", "decoded");  // typed, without the final "/"
         QCOMPARE(runBatch(Decode), ok);
+        QCOMPARE(reasonOfFirstRow(Decode), QString());
         QCOMPARE(probe(path("decoded/" + song + ".wav")), QStringLiteral("44100 2 3 1411 ||"));
     }
 
-    // Files the tools fail on while they exit with 0, files as recorders
-    // and other programs write them, disks that run full (a small tmpfs) or
-    // take no hard links (an exFAT stick), and Stop, each in a folder of its
-    // own: a file that fails or is stopped loses nothing, neither its input
-    // nor a good file under the output's name, and leaves nothing behind.
+    // Files the tools fail on while they exit with 0, files cut off or
+    // silent, which end "OK." with a warning, files as recorders and other
+    // programs write them, disks that run full (a small tmpfs) or take no
+    // hard links (an exFAT stick), and Stop, each in a folder of its own: a
+    // file that fails or is stopped loses nothing, neither its input nor a
+    // good file under the output's name, and leaves nothing behind.
     void awkwardFilesAndDisks_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<QString>("disk");  // "tmpfs" or "exfat" of sizeKiB, or none
         QTest::addColumn<int>("sizeKiB");
-        QTest::addColumn<QStringList>("make");  // the input, by ffmpeg; or "noise" or "text"
+        QTest::addColumn<QStringList>("make");  // the input, by ffmpeg, cut to its first half after "half"; or "noise" or "text"
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("fillerKiB");  // a file taking room on the disk
         QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("reason");  // the first sentence, also of a warning
         const QStringList seconds3{"sine=frequency=330:duration=3", "-af", "volume=0.1", "-ac", "2"};
         const QStringList seconds20{"sine=frequency=330:duration=20", "-af", "volume=0.1", "-ac", "2"};
         const auto row = [](const char *tag, int kind, const char *disk, int sizeKiB, const QStringList &make,
-                            const char *name, int fillerKiB, const char *status) {
-            QTest::newRow(tag) << kind << QString(disk) << sizeKiB << make << QString(name) << fillerKiB << QString(status);
+                            const char *name, int fillerKiB, const char *status, const char *reason = nullptr) {
+            QTest::newRow(tag) << kind << QString(disk) << sizeKiB << make << QString(name) << fillerKiB << QString(status)
+                               << QString::fromUtf8(reason);
         };
-        row("a damaged MP3 decoded", Decode, "", 0, {"noise"}, "damaged.mp3", 0, "FAIL!");
-        row("random bytes encoded", Encode, "", 0, {"noise"}, "random.wav", 0, "FAIL!");
-        row("text normalized", Normalize, "", 0, {"text"}, "text.wav", 0, "FAIL!");
-        row("text as a video", Extract, "", 0, {"text"}, "text-clip.flv", 0, "FAIL!");
+        const char *cutOff = "Die Eingabe ist beschädigt oder unvollständig: 1,5 s von 3,0 s umgewandelt.";
+        const char *full = "Der Datenträger ist voll.";
+        row("a damaged MP3 decoded", Decode, "", 0, {"noise"}, "damaged.mp3", 0, "FAIL!", "lame endete mit dem Fehlercode 255.");
+        row("random bytes encoded", Encode, "", 0, {"noise"}, "random.wav", 0, "FAIL!",
+            "Die Eingabedatei ist keine WAV- oder AIFF-Datei mit Tondaten; lame würde sie als Rauschen kodieren.");
+        row("text normalized", Normalize, "", 0, {"text"}, "text.wav", 0, "FAIL!",
+            "Die WAV-Datei hat keine Tondaten oder gibt ihre Länge nicht an; normalize-audio käme damit nie zu Ende.");
+        row("text as a video", Extract, "", 0, {"text"}, "text-clip.flv", 0, "FAIL!", "ffmpeg endete mit dem Fehlercode 1.");
+        row("a cut-off MP3 decoded", Decode, "", 0, {"half", "sine=frequency=330:duration=3", "-ac", "2", "-c:a", "libmp3lame"},
+            "download.mp3", 0, "OK.", cutOff);
+        row("a cut-off video extracted", Extract, "", 0, {"half", "sine=frequency=330:duration=3", "-c:a", "libmp3lame",
+                                                          "-ar", "22050", "-f", "flv"}, "clip.flv", 0, "OK.", cutOff);
+        row("a silent WAV normalized", Normalize, "", 0, {"anullsrc=r=44100:cl=stereo", "-t", "3"}, "silence.wav", 0, "OK.",
+            "Die Datei ist stumm und bleibt, wie sie ist.");
         row("RF64, encoded", Encode, "", 0, seconds3 + QStringList{"-rf64", "always"}, "take.wav", 0, "OK.");
         // normalize-audio writes it back as a plain WAV of the same samples
         row("24-bit extensible, normalized", Normalize, "", 0, seconds3 + QStringList{"-c:a", "pcm_s24le"}, "deep.wav", 0, "OK.");
-        row("full disk, normalized", Normalize, "tmpfs", 5400, seconds20, "quiet.wav", 0, "FAIL!");
+        row("full disk, normalized", Normalize, "tmpfs", 5400, seconds20, "quiet.wav", 0, "FAIL!", full);
         row("full disk, decoded", Decode, "tmpfs", 2600,
-            {"sine=frequency=330:duration=60", "-ac", "2", "-c:a", "libmp3lame"}, "long.mp3", 0, "FAIL!");
+            {"sine=frequency=330:duration=60", "-ac", "2", "-c:a", "libmp3lame"}, "long.mp3", 0, "FAIL!", full);
+        row("full disk, encoded", Encode, "tmpfs", 3700, seconds20, "quiet.wav", 0, "FAIL!", full);
+        row("full disk, extracted", Extract, "tmpfs", 2000, {"sine=f=440:sample_rate=5512:duration=60", "-ac", "1", "-c:a",
+                                                             "pcm_u8", "-f", "flv"}, "minute.flv", 0, "FAIL!", full);
         row("exFAT stick, normalized", Normalize, "exfat", 8192, seconds3, "quiet.wav", 0, "OK.");
-        row("exFAT stick without room, normalized", Normalize, "exfat", 8192, seconds20, "quiet.wav", 1500, "FAIL!");
+        row("exFAT stick without room, normalized", Normalize, "exfat", 8192, seconds20, "quiet.wav", 1500, "FAIL!", full);
         // Stop while the tool writes
         row("lame stopped", Encode, "", 0, {"sine=frequency=330:duration=300"}, "minutes.wav", 0, "STOP!");
         // an hour of 8-bit sound at 5512 Hz: small to make, long to turn into 44100 Hz stereo
@@ -192,6 +217,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, fillerKiB);
         QFETCH(QString, status);
+        QFETCH(QString, reason);
         const QString folder = path("disk/"), size = QString::number(sizeKiB) + 'k', image = path("stick.img");
         QVERIFY(QDir().mkpath(folder));
         QString loopDevice;  // the image as a block device, for exfat-fuse
@@ -215,7 +241,9 @@ private slots:
         if (make.first() == "noise" || make.first() == "text")
             write(folder + name, make.first() == "noise" ? noise : "not audio\n");
         else
-            run("ffmpeg", QStringList{"-v", "error", "-y", "-f", "lavfi", "-i"} + make + QStringList{folder + name});
+            run("ffmpeg", QStringList{"-v", "error", "-y", "-f", "lavfi", "-i"} + make.mid(make.first() == "half") + QStringList{folder + name});
+        if (make.first() == "half")  // a broken download
+            QVERIFY(QFile(folder + name).resize(QFileInfo(folder + name).size() / 2));
         const QString output = folder + QFileInfo(name).completeBaseName() + (kind == Encode ? ".mp3" : ".wav");
         if (kind != Normalize)
             run("ffmpeg", {"-v", "error", "-f", "lavfi", "-i", "sine=frequency=440:duration=3", "-ac", "2", output});
@@ -224,6 +252,11 @@ private slots:
         const QByteArray inputBefore = hashOf(folder + name), outputBefore = hashOf(output);
         open(kind, "disk", name, "disk/");
         QCOMPARE(status == "STOP!" ? runAndStopWhileWriting(kind) : runBatch(kind), status);
+        if (status != "STOP!")
+            QCOMPARE(reasonOfFirstRow(kind), reason);
+        QVERIFY(!page(kind).table->item(0, 1)->data(Qt::AccessibleDescriptionRole).toString().contains(".tonquirl-"));
+        if (status == "OK." && kind != Normalize)
+            QVERIFY(hashOf(output) != outputBefore);  // kept, warning or not
         if (status != "OK.") {
             QCOMPARE(hashOf(folder + name), inputBefore);
             QCOMPARE(hashOf(output), outputBefore);

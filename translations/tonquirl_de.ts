@@ -353,5 +353,77 @@ p, li { white-space: pre-wrap; }
         <source>und %1 weitere</source>
         <translation>und %1 weitere</translation>
     </message>
+    <message>
+        <source>Nr.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Der Name passt nicht zum Muster „%1“: alles wird Titel.</source>
+        <translation>Der Name passt nicht zum Muster „%1“: alles wird Titel.</translation>
+    </message>
+    <message>
+        <source>Die Eingabe ist beschädigt oder unvollständig.</source>
+        <translation>Die Eingabe ist beschädigt oder unvollständig.</translation>
+    </message>
+    <message>
+        <source>Die Eingabe ist beschädigt oder unvollständig: %1 s von %2 s umgewandelt.</source>
+        <translation>Die Eingabe ist beschädigt oder unvollständig: %1 s von %2 s umgewandelt.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist stumm und bleibt, wie sie ist.</source>
+        <translation>Die Datei ist stumm und bleibt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>Übersprungen: „%1“ gibt es schon im Zielordner.</source>
+        <translation>Übersprungen: „%1“ gibt es schon im Zielordner.</translation>
+    </message>
+    <message>
+        <source>1 Datei mit Warnung</source>
+        <translation>1 Datei mit Warnung</translation>
+    </message>
+    <message>
+        <source>%1 Dateien mit Warnung</source>
+        <translation>%1 Dateien mit Warnung</translation>
+    </message>
+    <message>
+        <source>%1 mit Warnung</source>
+        <translation>%1 mit Warnung</translation>
+    </message>
+    <message>
+        <source>„%1“ gibt es schon im Zielordner.</source>
+        <translation>„%1“ gibt es schon im Zielordner.</translation>
+    </message>
+    <message>
+        <source>%1 Dateien gibt es schon im Zielordner:</source>
+        <translation>%1 Dateien gibt es schon im Zielordner:</translation>
+    </message>
+    <message>
+        <source>Soll sie ersetzt werden?</source>
+        <translation>Soll sie ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Sollen sie ersetzt werden?</source>
+        <translation>Sollen sie ersetzt werden?</translation>
+    </message>
+    <message>
+        <source>Ersetzen</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>Überspringen</source>
+        <translation>Überspringen</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Abbrechen</translation>
+    </message>
 </context>
 </TS>

@@ -353,5 +353,77 @@ p, li { white-space: pre-wrap; }
         <source>und %1 weitere</source>
         <translation>and %1 more</translation>
     </message>
+    <message>
+        <source>Nr.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Artist</translation>
+    </message>
+    <message>
+        <source>Titel</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>Der Name passt nicht zum Muster „%1“: alles wird Titel.</source>
+        <translation>The name does not fit the pattern “%1”: all of it becomes the title.</translation>
+    </message>
+    <message>
+        <source>Die Eingabe ist beschädigt oder unvollständig.</source>
+        <translation>The input is damaged or incomplete.</translation>
+    </message>
+    <message>
+        <source>Die Eingabe ist beschädigt oder unvollständig: %1 s von %2 s umgewandelt.</source>
+        <translation>The input is damaged or incomplete: %1 s of %2 s converted.</translation>
+    </message>
+    <message>
+        <source>Die Datei ist stumm und bleibt, wie sie ist.</source>
+        <translation>The file is silent and stays as it is.</translation>
+    </message>
+    <message>
+        <source>Übersprungen: „%1“ gibt es schon im Zielordner.</source>
+        <translation>Skipped: “%1” is already in the output folder.</translation>
+    </message>
+    <message>
+        <source>1 Datei mit Warnung</source>
+        <translation>1 file with a warning</translation>
+    </message>
+    <message>
+        <source>%1 Dateien mit Warnung</source>
+        <translation>%1 files with a warning</translation>
+    </message>
+    <message>
+        <source>%1 mit Warnung</source>
+        <translation>%1 with a warning</translation>
+    </message>
+    <message>
+        <source>„%1“ gibt es schon im Zielordner.</source>
+        <translation>“%1” is already in the output folder.</translation>
+    </message>
+    <message>
+        <source>%1 Dateien gibt es schon im Zielordner:</source>
+        <translation>%1 files are already in the output folder:</translation>
+    </message>
+    <message>
+        <source>Soll sie ersetzt werden?</source>
+        <translation>Replace it?</translation>
+    </message>
+    <message>
+        <source>Sollen sie ersetzt werden?</source>
+        <translation>Replace them?</translation>
+    </message>
+    <message>
+        <source>Ersetzen</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Überspringen</source>
+        <translation>Skip</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 </TS>

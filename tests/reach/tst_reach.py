@@ -152,7 +152,28 @@ def hear_the_info(session):
         assert window.find("dialog", "Open File(s)", within=window.app) is None, f"{keys} pressed Open"
 
 
-WHAT_A_PERSON_DOES = [tab_through_every_page, read_and_copy_the_results, follow_and_stop_a_batch, hear_the_info]
+def see_the_tags_beforehand(session):
+    """With "ID3-Tags" checked, each file on "wav -> mp3" says which tag it
+    will get, and whether its name fits the pattern, as the pattern is typed."""
+    window = Window(session, {"03-Artist-Song.wav": "", "NoPatternHere.wav": ""})
+    window.tab_to("check box", "ID3-Tags")
+    session.keys("space")
+    table = window.find("table", "List of files")
+
+    def described(row):
+        cell = window.Atspi.Table.get_accessible_at(table, row, 0)
+        cell.clear_cache()
+        return cell.get_description()
+    session.wait_for(lambda: described(0) == "Nr.: 03 · Artist: Artist · Titel: Song", "the fitting name's tag")
+    assert described(1) == "Der Name passt nicht zum Muster „N-A-T“: alles wird Titel.\nNr.: – · Artist: – · Titel: NoPatternHere", \
+        described(1)
+    window.tab_to("text", "File-name format of the ID3 tags")
+    session.xdotool("type", "T-A-N")
+    session.wait_for(lambda: described(0) == "Titel: 03 · Artist: Artist · Nr.: Song", "the tag following the pattern")
+
+
+WHAT_A_PERSON_DOES = [tab_through_every_page, read_and_copy_the_results, follow_and_stop_a_batch, hear_the_info,
+                      see_the_tags_beforehand]
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 // windows as a user would give them, and stand-in tools first on the PATH.
 #include "tonquirl.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -103,10 +104,27 @@ inline std::function<void(QWidget *)> pickFiles(const QString &folder, const QSt
     };
 }
 
-// Closes each window, noting it as "title: text" (a message box) or its title.
+// Presses the button of that text in a message box; false when it has none.
+inline bool press(QWidget *modal, const QString &button)
+{
+    const auto *box = qobject_cast<QMessageBox *>(modal);
+    for (QAbstractButton *each : box ? box->buttons() : QList<QAbstractButton *>()) {
+        if (each->text() == button) {
+            each->click();
+            return true;
+        }
+    }
+    return false;
+}
+
+// Closes each window, noting it as "title: text" (a message box) or its
+// title. The question about outputs already there is answered "Ersetzen",
+// unnoted, as the batches went before it was asked.
 inline std::function<void(QWidget *)> noteWindows(QStringList *seen)
 {
     return [seen](QWidget *modal) {
+        if (press(modal, QStringLiteral("Ersetzen")))
+            return;
         const auto *box = qobject_cast<QMessageBox *>(modal);
         *seen << (box ? box->windowTitle() + ": " + box->text() : modal->windowTitle());
         modal->close();
