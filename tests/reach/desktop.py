@@ -77,7 +77,9 @@ class Desktop:
         for name in ("QT_QPA_PLATFORM", "AT_SPI_BUS_ADDRESS", "WAYLAND_DISPLAY", "SESSION_MANAGER"):
             self.env.pop(name, None)
         read, write = os.pipe()
-        self._start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+        # -noreset: a server that resets when its last client leaves (the accessibility
+        # bus's launcher, once it has set its address on the display) turns the next away.
+        self._start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
                     pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as display:
@@ -95,7 +97,8 @@ class Desktop:
                                "--print-address=1"], stdout=subprocess.PIPE)
             self.env["DBUS_SYSTEM_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         self._start([BUS_LAUNCHER, "--launch-immediately"])
-        self._start(["openbox", "--sm-disable"], stderr=open(self.folder + "/openbox.log", "w"))
+        with open(self.folder + "/openbox.log", "w") as said:
+            self._start(["openbox", "--sm-disable"], stdout=said, stderr=said)
         self._wait(lambda: subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
              "org.a11y.Bus.GetAddress"], env=self.env, capture_output=True).returncode == 0, "the accessibility bus")
