@@ -142,7 +142,7 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(namesOnBus(), before);
         runBatch(*dialog, Encode);
-        QTRY_COMPARE(namesOnBus().size(), before.size() + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(namesOnBus().size(), before.size() + 1, patience);
     }
 
     void batchOnTheDesktop_data()
@@ -169,14 +169,18 @@ private slots:
             ModalAnswers answers(noteWindows(&boxes));
             QTest::mouseClick(page.startButton, Qt::LeftButton);
             if (stopped) {
-                QVERIFY(QTest::qWaitFor([&] { return stubs->calls().size() == 1; }));
+                QVERIFY(QTest::qWaitFor([&] { return stubs->calls().size() == 1; }, patience));
                 QTest::qWait(350);
                 QTest::mouseClick(page.startButton, Qt::LeftButton);
             }
             QVERIFY(waitForEnd(page));
         }
         const qint64 batchMs = batch.elapsed();
-        QTest::qWait(300);  // for the last signals to arrive
+        const bool notified = !windowActive && !stopped;
+        // The last signals: the progress hidden, and the notification.
+        QTRY_VERIFY_WITH_TIMEOUT(std::any_of(launcher.updates.cbegin(), launcher.updates.cend(), [](const QVariantMap &update) {
+                                     return update.value("progress-visible") == QVariant(false);
+                                 }) && server.calls.size() == int(notified), patience);
 
         QCOMPARE(launcher.addressedTo.size(), 1);
         QVERIFY(launcher.addressedTo.begin()->startsWith(appUri + " /com/canonical/unity/launcherentry/"));
@@ -201,7 +205,6 @@ private slots:
         // A few a second, not one per line of standard error: the first, the last and one each 250 ms.
         QVERIFY(progress.size() <= batchMs / 250 + 3);
 
-        const bool notified = !windowActive && !stopped;
         QCOMPARE(server.calls.size(), notified ? 1 : 0);
         QCOMPARE(urgent >= 0, notified);
         QCOMPARE(boxes.size(), stopped ? 0 : 1);  // the box stays as it was
@@ -219,7 +222,7 @@ private slots:
         action << 41u << QString("default");
         QVERIFY(desktopBus->send(action));
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
-        QTRY_COMPARE(launcher.updates.last(), (QVariantMap{{"urgent", false}}));
+        QTRY_COMPARE_WITH_TIMEOUT(launcher.updates.last(), (QVariantMap{{"urgent", false}}), patience);
     }
 
     // With DBUS_SESSION_BUS_ADDRESS pointing nowhere the batch runs as ever, without a word.

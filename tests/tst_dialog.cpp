@@ -78,7 +78,7 @@ class DialogTest : public QObject
             ModalAnswers replace([](QWidget *modal) { press(modal, "Ersetzen"); });  // an earlier result there
             QTest::mouseClick(page(kind).startButton, Qt::LeftButton);
         }
-        QVERIFY(QTest::qWaitFor([&] { return stubs->calls().size() == calls; }));
+        QVERIFY(QTest::qWaitFor([&] { return stubs->calls().size() == calls; }, patience));
     }
 
     // What a screen reader says of a status cell besides its text.
@@ -514,10 +514,11 @@ private slots:
         open(Encode, files);
         startAndWaitForCall(Encode, 30);
         QTableWidget *table = page(Encode).table;
-        QTRY_COMPARE(table->selectionModel()->selectedRows(), QModelIndexList{table->model()->index(29, 0)});
+        QTRY_COMPARE_WITH_TIMEOUT(table->selectionModel()->selectedRows(), QModelIndexList{table->model()->index(29, 0)},
+                                  patience);
         QVERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(29, 0))));
-        QTRY_VERIFY2(page(Encode).progressBar->toolTip().startsWith("Datei 30 von 40 – noch "),
-                 qPrintable(page(Encode).progressBar->toolTip()));
+        QTRY_VERIFY2_WITH_TIMEOUT(page(Encode).progressBar->toolTip().startsWith("Datei 30 von 40 – noch "),
+                                  qPrintable(page(Encode).progressBar->toolTip()), patience);
 
         QTest::mouseClick(page(Encode).startButton, Qt::LeftButton);
         QVERIFY(waitForEnd(page(Encode)));
@@ -601,7 +602,7 @@ private slots:
         QVERIFY(QFile::link(real, in("l.wav")));
         openFiles(*dialog, Normalize, in(), {"l.wav"});
         startAndWaitForCall(Normalize, 1);
-        QVERIFY(QTest::qWaitFor([&] { return contents(real) != original; }));
+        QVERIFY(QTest::qWaitFor([&] { return contents(real) != original; }, patience));
         QTest::mouseClick(dialog->normConvertButton, Qt::LeftButton);
         QVERIFY(waitForEnd(page(Normalize)));
         QCOMPARE(column(dialog->normTableWidget, 1), QStringList{"STOP!"});

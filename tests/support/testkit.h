@@ -14,6 +14,11 @@
 #include <QTest>
 #include <functional>
 
+// How long a test waits for what must come: long enough for the sanitizer
+// build on a loaded machine, since a test waits on what happens, never on
+// how fast the machine is.
+constexpr int patience = 60000;
+
 struct DialogProbe {
     static const JobPage &page(tonquirl &dialog, JobKind kind) { return dialog.cycle.page(kind); }
     static int &currentRow(tonquirl &dialog) { return dialog.currentRow; }
@@ -147,14 +152,14 @@ inline QStringList column(QTableWidget *table, int col)
 }
 
 // Waits until the page's batch has ended: its start button is off and no box is open.
-inline bool waitForEnd(const JobPage &page, int timeoutMs = 15000)
+inline bool waitForEnd(const JobPage &page, int timeoutMs = patience)
 {
     return QTest::qWaitFor([&] { return !page.startButton->isEnabled() && !QApplication::activeModalWidget(); },
                            timeoutMs);
 }
 
 // Clicks the page's start button and waits for the batch to end; gives the boxes shown.
-inline QStringList runBatch(tonquirl &dialog, JobKind kind, int timeoutMs = 15000)
+inline QStringList runBatch(tonquirl &dialog, JobKind kind, int timeoutMs = patience)
 {
     QStringList boxes;
     ModalAnswers answers(noteWindows(&boxes));
