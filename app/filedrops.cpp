@@ -40,31 +40,22 @@ bool takeAsCopy(QDropEvent *drop)
 bool FileDrops::eventFilter(QObject *, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::DragEnter: {
-        const QMimeData *carried = static_cast<QDragEnterEvent *>(event)->mimeData();
-        dragged = filesOfDrop(carried->urls(), suffixes);
-        const FilesForPages sorted = sortOutFiles(dragged, suffixes);
-        bool listable = false;
-        for (int page = 0; page < sorted.pages.size(); ++page)
-            listable = listable || (!sorted.pages[page].isEmpty() && pageOn(page));
-        for (const FilesForPages::LeftOut &file : sorted.leftOut)
-            listable = listable || file.reason == FilesForPages::NotUtf8;
-        if (!listable)
-            dragged.clear();
+    case QEvent::DragEnter:
+        takeable = carriesFilesToList(static_cast<QDragEnterEvent *>(event)->mimeData()->urls(), suffixes, pageOn);
         [[fallthrough]];
-    }
     case QEvent::DragMove: {
         auto *drag = static_cast<QDragMoveEvent *>(event);
-        if (dragged.isEmpty() || busy() || !takeAsCopy(drag))
+        if (!takeable || busy() || !takeAsCopy(drag))
             drag->ignore();
         return true;
     }
     case QEvent::Drop: {
         auto *drop = static_cast<QDropEvent *>(event);
-        if (dragged.isEmpty() || busy() || !takeAsCopy(drop))
+        if (!takeable || busy() || !takeAsCopy(drop))
             return true;
+        takeable = false;
         // Listed once the drop is over: a message box must not hold up the one who dragged.
-        QTimer::singleShot(0, this, [this, files = std::exchange(dragged, {})] { list(files); });
+        QTimer::singleShot(0, this, [this, urls = drop->mimeData()->urls()] { list(filesOfDrop(urls, suffixes)); });
         return true;
     }
     default:

@@ -9,10 +9,12 @@
 class QWidget;
 
 // Lets files and folders be dropped anywhere on a window and hands them to
-// `list`, as files named on the command line are. A drag is taken when at
-// least one item it carries can be listed on a page that is on, and refused
-// while `busy` says so. A folder stands for the files directly inside it
-// that end in one of the pages' `suffixes`; only local files count. It
+// `list`, as files named on the command line are. A drag is taken when it
+// carries a file for a page that is on, or a folder, and refused while
+// `busy` says so; that is told from the addresses alone, at once however
+// many they are. A folder stands for the files directly inside it that end
+// in one of the pages' `suffixes`, read once it is dropped; only local files
+// count. It
 // watches the window and every part of it that takes drops of its own (the
 // folder fields would take a dropped path as text).
 class FileDrops : public QObject
@@ -29,5 +31,5 @@ private:
     std::function<bool(int page)> pageOn;
     std::function<bool()> busy;
     std::function<void(const QByteArrayList &)> list;
-    QByteArrayList dragged;  // what the drag over the window would list
+    bool takeable = false;  // the drag over the window
 };

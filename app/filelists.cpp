@@ -90,7 +90,9 @@ QStringList tonquirl::openWithSuffixes() const
 
 void tonquirl::listFilesNamed(const QByteArrayList &paths)
 {
-    const FilesForPages sorted = sortOutFiles(paths, openWithSuffixes());
+    // The window goes on answering, but not to the user, while a long list is looked at.
+    const FilesForPages sorted = sortOutFiles(paths, openWithSuffixes(),
+                                              [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
 
     const char *why[] = {QT_TR_NOOP("keine flv-, wav- oder mp3-Datei"), QT_TR_NOOP("nicht gefunden"),
                          QT_TR_NOOP("anderer Ordner als die übrigen"), notUtf8};  // by FilesForPages::Reason

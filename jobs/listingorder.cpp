@@ -6,19 +6,34 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <algorithm>
+#include <QUtf8StringView>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
 
 namespace {
 
-// The page whose suffix the name ends in, in any case; -1 for none.
-qsizetype pageTaking(const QByteArray &name, const QStringList &suffixes)
+// The pages' suffixes as bytes, for comparing with names as they come.
+QByteArrayList suffixBytes(const QStringList &suffixes)
 {
-    const QByteArray lowered = name.toLower();
+    QByteArrayList bytes;
+    for (const QString &suffix : suffixes)
+        bytes << suffix.toLatin1();
+    return bytes;
+}
+
+// The page whose suffix the name ends in, in any case; -1 for none.
+qsizetype pageTaking(const QByteArray &name, const QByteArrayList &suffixes)
+{
     for (qsizetype page = 0; page < suffixes.size(); ++page) {
-        if (!suffixes[page].isEmpty() && lowered.endsWith(suffixes[page].toLower().toLatin1()))
+        const QByteArray &suffix = suffixes[page];
+        if (!suffix.isEmpty() && name.size() >= suffix.size()
+            && qstrnicmp(name.constData() + name.size() - suffix.size(), suffix.constData(), suffix.size()) == 0)
             return page;
     }
     return -1;
@@ -36,6 +51,37 @@ bool isFile(const QByteArray &path)
     return stat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
+// Tells files from others by their names in a folder held open: names of
+// one folder, as files named together mostly are, spare the kernel the
+// walk down the folder's path for each.
+class FolderLookup
+{
+public:
+    ~FolderLookup()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    bool isFile(const QByteArray &absolute)
+    {
+        const qsizetype slash = absolute.lastIndexOf('/');
+        const QByteArray parent = absolute.left(slash + 1);
+        if (parent != folder) {
+            if (fd >= 0)
+                ::close(fd);
+            folder = parent;
+            fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        }
+        struct stat status = {};
+        return fd >= 0 ? fstatat(fd, absolute.constData() + slash + 1, &status, 0) == 0 && S_ISREG(status.st_mode)
+                       : ::isFile(absolute);
+    }
+
+private:
+    QByteArray folder;
+    int fd = -1;
+};
+
 } // namespace
 
 void sortForListing(QStringList &files)
@@ -50,34 +96,48 @@ void sortForListing(QStringList &files)
         files[i] = keyed[i].second;
 }
 
-FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffixes)
+FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffixes, const std::function<void()> &breathe)
 {
     FilesForPages sorted;
     sorted.pages.resize(suffixes.size());
+    // Each page's folder, and the files it has taken: looked up, not searched, for long lists.
+    QList<QString> pageFolders(suffixes.size());
+    QList<QSet<QString>> taken(suffixes.size());
+    FolderLookup folders;
+    const QByteArrayList suffixesAsBytes = suffixBytes(suffixes);
+    qsizetype looked = 0;
     for (const QByteArray &named : paths) {
+        if (breathe && ++looked % 4096 == 0)
+            breathe();
         const auto leaveOut = [&](FilesForPages::Reason reason) { sorted.leftOut.append({escapedName(named), reason}); };
-        const qsizetype page = pageTaking(named, suffixes);
+        const qsizetype page = pageTaking(named, suffixesAsBytes);
         const QByteArray absolute = named.startsWith('/') ? named : QFile::encodeName(QDir::currentPath()) + '/' + named;
         if (page < 0) {
             leaveOut(FilesForPages::UnknownType);
             continue;
         }
-        if (!isFile(absolute)) {
+        if (!folders.isFile(absolute)) {
             leaveOut(FilesForPages::Missing);
             continue;
         }
-        if (!isExactName(absolute)) {
+        if (!QUtf8StringView(absolute).isValidUtf8()) {  // it would be taken for another name
             leaveOut(FilesForPages::NotUtf8);
             continue;
         }
-        const QString path = QDir::cleanPath(QFile::decodeName(absolute));
-        QStringList &taken = sorted.pages[page];
-        if (!taken.isEmpty() && QFileInfo(taken.first()).path() != QFileInfo(path).path()) {
+        QString path = QString::fromUtf8(absolute);
+        if (path.contains(QLatin1String("/.")) || path.contains(QLatin1String("//")))
+            path = QDir::cleanPath(path);
+        const QString folder = path.left(path.lastIndexOf(QLatin1Char('/')) + 1);
+        if (pageFolders[page].isEmpty())
+            pageFolders[page] = folder;
+        if (folder != pageFolders[page]) {
             leaveOut(FilesForPages::OtherFolder);
             continue;
         }
-        if (!taken.contains(path))
-            taken.append(path);
+        if (!taken[page].contains(path)) {
+            taken[page].insert(path);
+            sorted.pages[page].append(path);
+        }
         sorted.lastPage = int(page);
     }
     for (QStringList &taken : sorted.pages)
@@ -85,25 +145,53 @@ FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffi
     return sorted;
 }
 
+namespace {
+
+// The name's own bytes: decoded to text, "%E9" would turn into U+FFFD.
+QByteArray pathOf(const QUrl &url)
+{
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+}
+
+} // namespace
+
+bool carriesFilesToList(const QList<QUrl> &urls, const QStringList &suffixes, const std::function<bool(int page)> &pageOn)
+{
+    const QByteArrayList suffixesAsBytes = suffixBytes(suffixes);
+    return std::any_of(urls.cbegin(), urls.cend(), [&](const QUrl &url) {
+        if (!url.isLocalFile())
+            return false;
+        const QByteArray path = pathOf(url);
+        const qsizetype page = pageTaking(path, suffixesAsBytes);
+        return page >= 0 ? pageOn(int(page)) : isFolder(path);
+    });
+}
+
 QByteArrayList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes)
 {
+    const QByteArrayList suffixesAsBytes = suffixBytes(suffixes);
     QByteArrayList files;
     for (const QUrl &url : urls) {
         if (!url.isLocalFile())
             continue;
-        // The name's own bytes: decoded to text, "%E9" would turn into U+FFFD.
-        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        const QByteArray path = pathOf(url);
         if (!isFolder(path)) {
             files << path;
             continue;
         }
-        // Hidden files, such as unfinished outputs, are no one's pick.
+        // Hidden files, such as unfinished outputs, are no one's pick. The folder tells
+        // which entries are files; only a link or an unknown kind is looked at.
         const QByteArray folder = path.endsWith('/') ? path : path + '/';
-        for (const QByteArray &name : namesInFolder(folder)) {
+        DIR *entries = opendir(folder.constData());
+        while (const dirent *entry = entries ? readdir(entries) : nullptr) {
+            const QByteArray name(entry->d_name);
             const QByteArray file = folder + name;
-            if (!name.startsWith('.') && pageTaking(name, suffixes) >= 0 && isFile(file))
+            if (!name.startsWith('.') && pageTaking(name, suffixesAsBytes) >= 0
+                && (entry->d_type == DT_REG || ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) && isFile(file))))
                 files << file;
         }
+        if (entries)
+            closedir(entries);
     }
     return files;
 }

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 
 // Sorts picked files as a page lists them: by name, case-insensitively,
 // from A to Z.
@@ -29,8 +30,17 @@ struct FilesForPages {
 // is not UTF-8 is left out, never mistaken for another. `suffixes` gives each
 // page's suffix, such as ".flv", or nothing for a page that takes no files
 // from outside. A relative path is taken from the working folder; a file
-// named twice is taken once.
-FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffixes);
+// named twice is taken once. Linear in the number of files, but for the
+// sort; `breathe`, if given, is called every few thousand files, so that
+// the window can answer while a long list is looked at.
+FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffixes,
+                           const std::function<void()> &breathe = {});
+
+// Whether a drag carries anything to list, decided from its addresses alone,
+// without reading a folder: a local file that ends in the suffix of a page
+// that `pageOn` says is on, or a local folder, whose files are read once it
+// is dropped.
+bool carriesFilesToList(const QList<QUrl> &urls, const QStringList &suffixes, const std::function<bool(int page)> &pageOn);
 
 // What a drop on the window names, as bytes: its local files, and for a
 // folder the files directly inside it, not hidden, that end in one of
