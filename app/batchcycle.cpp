@@ -1,69 +1,42 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batchcycle.h"
 
-#include "desktopintegration.h"
+#include "audiofiles.h"
+#include "batchstart.h"
+#include "commandlines.h"
+#include "completion.h"
 #include "filesthere.h"
-#include "stayawake.h"
 #include "jobtable.h"
 #include "outcome.h"
-#include "audiofiles.h"
-#include "commandlines.h"
 #include "outputfiles.h"
 #include "rowpaths.h"
 #include "screenreader.h"
+#include "stayawake.h"
 #include "toolenvironment.h"
 #include "warnings.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <cerrno>
-#include <csignal>
-#include <sys/prctl.h>
-#include <unistd.h>
 
 namespace {
 
 const QString stopLabel = QStringLiteral("Stop");
 constexpr int stopGraceMs = 3000;
-// How often what a person watches changes. The bar repaints itself at once
-// on every new value, and a screen reader hears of each; 25 values a second
-// look as smooth, and the table repaints as often. A batch of short files
-// moves the marked row ten times a second, not once a file. The time left
-// changes once a second.
-constexpr int barIntervalMs = 40;
-constexpr int rowIntervalMs = 100;
-constexpr int positionIntervalMs = 1000;
-
-// The kernel ends the tool when the program dies, even by SIGKILL, which
-// leaves no chance to end it in an orderly way.
-void endWithTheProgram(QProcess *process)
-{
-    const pid_t program = getpid();
-    process->setChildProcessModifier([program] {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (getppid() != program)  // the program died before the line above
-            _exit(127);
-    });
-}
 
 } // namespace
 
 BatchCycle::BatchCycle(QDialog &dialog, int &fileCount, int &currentRow, DesktopIntegration &desktop,
                        StayAwake &awake)
-    : dialog(dialog), desktop(desktop), awake(awake), fileCount(fileCount), currentRow(currentRow),
-      barRefresh(barIntervalMs, [this] { showPendingPercent(); }),
-      tableRefresh(barIntervalMs, [this] { repaintTable(); }),
-      rowRefresh(rowIntervalMs, [this] { showRunningRow(); }),
-      positionRefresh(positionIntervalMs, [this] { showBatchPosition(); })
+    : dialog(dialog), desktop(desktop), awake(awake), view(desktop), fileCount(fileCount), currentRow(currentRow)
 {
     stopDeadline.setSingleShot(true);
     stopDeadline.setInterval(stopGraceMs);
@@ -116,50 +89,21 @@ void BatchCycle::startBatch(const JobPage &page)
         return;
     // A click always starts at the top, whatever another page's batch left behind.
     currentRow = 0;
-    protectedFiles.clear();
-    if (page.outputSuffix) {
-        // Every file the user listed is one to read, on this page or another.
-        for (const JobPage &listing : pages) {
-            for (int row = 0; row < listing.table->rowCount(); ++row)
-                protectedFiles.insert(fileIdentity(rowFiles(listing, row).input), tabs->tabText(listing.kind));
-        }
-    }
-    if (!askAboutOutputsThere(page))
+    knownTemporaries.clear();
+    BatchStart start = lookBeforeStarting(page, pages, *tabs);
+    protectedFiles = std::move(start.listedFiles);
+    // Outputs that would replace files there, listed on no page (those rows
+    // fail anyway), are the user's to give up.
+    const FilesThere choice =
+        start.outputsThere.isEmpty() ? FilesThere::Replace : askAboutFilesThere(&dialog, start.outputsThere);
+    if (choice == FilesThere::Cancel)
         return;
+    skippedOutputs = choice == FilesThere::Skip ? std::move(start.outputsThereAre) : QSet<QString>();
     toolEnvironment = withUtf8CharacterType(QProcessEnvironment::systemEnvironment());
-    QList<qint64> inputBytes;
-    for (int row = 0; row < page.table->rowCount(); ++row)
-        inputBytes << QFileInfo(rowFiles(page, row).input).size();
-    progress = BatchProgress(inputBytes);
-    pendingPercent = -1;
-    batchClock.start();
-    desktop.showProgress(0);
+    view.started(page, start.inputBytes);
     awake.batchStarted(page.table->rowCount());
     lockOtherControls(page, true);
     runRows(page);
-}
-
-// Outputs that would replace files there, listed on no page (those rows
-// fail anyway), are the user's to give up: false when the batch is not to start.
-bool BatchCycle::askAboutOutputsThere(const JobPage &page)
-{
-    skippedOutputs.clear();
-    if (!page.outputSuffix)
-        return true;
-    QStringList there;
-    for (int row = 0; row < page.table->rowCount(); ++row) {
-        const QString output = rowFiles(page, row).output;
-        if (QFileInfo::exists(output) && !protectedFiles.contains(fileIdentity(output))) {
-            there << QFileInfo(output).fileName();
-            skippedOutputs.insert(fileIdentity(output));
-        }
-    }
-    if (there.isEmpty())
-        return true;
-    const FilesThere choice = askAboutFilesThere(&dialog, there);
-    if (choice != FilesThere::Skip)
-        skippedOutputs.clear();
-    return choice != FilesThere::Cancel;
 }
 
 void BatchCycle::requestStop(const JobPage &page)
@@ -178,17 +122,20 @@ void BatchCycle::requestStop(const JobPage &page)
 // passed over here; a row whose tool runs ends in toolEnded().
 void BatchCycle::runRows(const JobPage &page)
 {
-    for (;;) {
+    for (int refusedInTurn = 0;; ++refusedInTurn) {
         fileCount = page.table->rowCount();
         if (const RowEnd refused = prepareRow(page); refused.kind != RowEnd::Done) {
-            if (nextRowFollows(page, refused, true))
-                continue;
-            return;
+            if (!nextRowFollows(page, refused, true))
+                return;
+            // Thousands of rows refused in a row (outputs skipped): the window answers between turns.
+            if (refusedInTurn % 1024 == 1023)
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            continue;
         }
         RowFiles toolFiles = row.files;
         toolFiles.output = row.temporaryOutput;
         row.commandLine = shellCommand(page.program, page.arguments(row.files));  // as the user would run it
-        rowRefresh.request();
+        view.rowStarted(currentRow, fileCount);
         page.process->setProcessEnvironment(toolEnvironment);
         page.process->start(QLatin1String(page.program), page.arguments(toolFiles), QIODevice::ReadWrite);
         // A tool that cannot be started reports no end of its own, and would
@@ -238,7 +185,7 @@ RowEnd BatchCycle::prepareRow(const JobPage &page)
             return {kindOfFileError(errno)};
     }
     if (page.toolTemporaries)
-        row.temporariesBefore = page.toolTemporaries(QFileInfo(row.files.input).absolutePath());
+        row.temporariesBefore = temporariesIn(page, QFileInfo(row.files.input).absolutePath());
     return {};
 }
 
@@ -262,7 +209,8 @@ void BatchCycle::toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exit
         end = keepOutput(page);
     if (statusOf(end) != RowStatus::ok) {
         // Read before what the tool wrote is removed: no tool says so every time.
-        if (end.kind != RowEnd::Crashed && diskIsFull(QFileInfo(page.outputSuffix ? row.files.output : row.files.input).absolutePath()))
+        const QString folder = QFileInfo(page.outputSuffix ? row.files.output : row.files.input).absolutePath();
+        if (end.kind != RowEnd::Crashed && diskIsFull(folder))
             end.kind = RowEnd::DiskFull;
         removeLeftovers(page);
         // After "Stop" a run that still succeeded keeps its output; any other is stopped.
@@ -299,6 +247,7 @@ void BatchCycle::removeLeftovers(const JobPage &page)
     row.temporaryOutput.clear();
     row.original.putBack();
     if (page.toolTemporaries) {
+        // Only a row that failed or was stopped leaves one: the folder is read again only then.
         const QString folder = QFileInfo(row.files.input).absolutePath();
         for (const QString &name : page.toolTemporaries(folder) - row.temporariesBefore)
             QFile::remove(folder + QLatin1Char('/') + name);
@@ -318,7 +267,7 @@ void BatchCycle::abandon()
     }
     removeLeftovers(*runningPage);
     awake.batchEnded();
-    tableRefresh.flush();
+    view.abandoned();
     state = State::Idle;
     runningPage = nullptr;
 }
@@ -331,74 +280,9 @@ void BatchCycle::readProgress(JobKind kind)
         row.messages.read(chunk);
     if (const std::optional<int> percent = page.progress(chunk)) {
         *page.lastPercent = *percent;
-        if (runningPage != &page)
-            return;
-        if (*percent >= 0 && *percent <= 100)  // the bar passes over values beyond 0..100
-            pendingPercent = *percent;
-        barRefresh.request();
-        progress.setRunningFraction(*percent / 100.0);
-        desktop.showProgress(progress.fraction());
-        positionRefresh.request();
+        if (runningPage == &page)
+            view.percentRead(*percent);
     }
-}
-
-// A status written, a row marked or the table scrolled soon after the last
-// repaint is painted with what else changes meanwhile, at the end of the
-// interval, not on its own. Between such bursts the table paints as ever.
-void BatchCycle::tableChanged()
-{
-    if (!tableRefresh.request())
-        runningPage->table->viewport()->setUpdatesEnabled(false);  // until repaintTable()
-}
-
-void BatchCycle::repaintTable()
-{
-    if (runningPage)
-        runningPage->table->viewport()->setUpdatesEnabled(true);  // which repaints what changed
-}
-
-void BatchCycle::showPendingPercent()
-{
-    if (runningPage && pendingPercent >= 0)
-        runningPage->progressBar->setValue(pendingPercent);
-    pendingPercent = -1;
-}
-
-// Marks the running row and brings it into view, and says in the bar's
-// tooltip where the batch is. A row below the view comes to its top, with
-// the rows to come under it: the table scrolls once a page, not on every
-// row. The row becomes the current one only when the table has the
-// keyboard focus: a table tells a screen reader that its current cell has
-// the focus, which would pull the reader away from wherever the user is.
-void BatchCycle::showRunningRow()
-{
-    if (!runningPage)
-        return;
-    QTableWidget *table = runningPage->table;
-    QTableWidgetItem *item = table->item(currentRow, 0);
-    if (!table->viewport()->rect().contains(table->visualItemRect(item)))
-        table->scrollToItem(item, QAbstractItemView::PositionAtTop);
-    const auto mark = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
-    if (table->hasFocus())
-        table->setCurrentItem(item, mark);
-    else
-        table->selectionModel()->select(table->indexFromItem(item), mark);
-    tableChanged();
-    showBatchPosition();
-}
-
-// The bar's tooltip for the eye, the "Stop" button's description for a
-// screen reader, which reads it where the focus is, and tells of each change.
-void BatchCycle::showBatchPosition()
-{
-    if (!runningPage)
-        return;
-    QProgressBar *bar = runningPage->progressBar;
-    const QString position = batchPositionText(currentRow + 1, fileCount, progress.msLeft(batchClock.elapsed()));
-    if (position == bar->toolTip())
-        return;
-    bar->setToolTip(position);
-    runningPage->startButton->setAccessibleDescription(position);
 }
 
 // Writes the row's status. True: the batch goes on with the next row, which
@@ -408,27 +292,17 @@ bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool bat
 {
     const QStringList toolLines = withRealName(row.messages.lastLines(), row.writtenAs, row.files.output);
     setStatus(page.table, currentRow, statusOf(end), reasonFor(end, toolLines), row.commandLine);
-    tableChanged();
-    progress.rowEnded(batchClock.elapsed());
-    if (batchGoesOn && currentRow < fileCount - 1) {
+    const bool rowFollows = batchGoesOn && currentRow < fileCount - 1;
+    view.rowEnded(rowFollows);
+    if (rowFollows) {
         ++currentRow;
-        desktop.showProgress(progress.fraction());
         return true;
     }
-    barRefresh.flush();
-    tableRefresh.flush();
-    rowRefresh.cancel();
-    positionRefresh.cancel();
     state = State::Idle;
     runningPage = nullptr;
-    if (batchGoesOn)
-        desktop.showProgress(1);
-    desktop.hideProgress();
     awake.batchEnded();
-    page.progressBar->setToolTip(QString());
-    page.startButton->setAccessibleDescription(QString());
     lockOtherControls(page, false);
-    showHowItEnded(page);  // before the start button goes off, which would send the focus on
+    view.ended(batchGoesOn);
     if (batchGoesOn)
         completeBatch(page);
     else
@@ -454,16 +328,6 @@ void BatchCycle::lockOtherControls(const JobPage &page, bool locked)
     }
 }
 
-// The keyboard focus goes to the first row that did not end "OK.", or the
-// first row, so that a screen reader says how the batch ended; it stays
-// there when the completion box closes.
-void BatchCycle::showHowItEnded(const JobPage &page)
-{
-    const int row = firstRowWithout(page.table, RowStatus::ok);
-    page.table->setFocus(Qt::OtherFocusReason);
-    page.table->setCurrentCell(row < 0 ? 0 : row, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-}
-
 void BatchCycle::completeBatch(const JobPage &page)
 {
     if (page.completionWork == CompletionWork::HandOverWavFiles)
@@ -472,25 +336,7 @@ void BatchCycle::completeBatch(const JobPage &page)
     if (page.completionWork == CompletionWork::FillProgressBar)
         page.progressBar->setValue(100);
     currentRow = 0;
-    const int failed = rowsWithStatus(page.table, RowStatus::fail), warned = rowsWithWarning(page.table);
-    const QString message = QCoreApplication::translate("tonquirl", page.completionMessage);  // the dialog's context
-    desktop.batchCompleted(message, outcomeCounts(rowsWithStatus(page.table, RowStatus::ok), failed, warned));
-    QApplication::beep();
-    QStringList lines{message};
-    if (failed > 0) {
-        QStringList names;
-        for (int row = 0; row < fileCount; ++row) {
-            if (statusText(page.table, row) == RowStatus::fail)
-                names << page.table->item(row, 0)->text();
-        }
-        lines << failureCount(failed, fileCount) << someNames(names);
-    }
-    if (warned > 0)
-        lines << warningCount(warned);
-    QMessageBox box(QMessageBox::Information, QStringLiteral("tonquirl"), lines.join(QLatin1Char('\n')),
-                    QMessageBox::Ok, &dialog);
-    box.setTextFormat(Qt::PlainText);  // a file's name is no markup
-    box.exec();
+    tellHowItEnded(&dialog, desktop, page.table, QCoreApplication::translate("tonquirl", page.completionMessage));
 }
 
 // The WAV files written go on to the Normalize and wav -> mp3 pages, listed
@@ -516,12 +362,13 @@ void BatchCycle::handOverWavFiles(const JobPage &extraction)
     pages[Encode].saveEdit->setText(folder);
 }
 
-RowFiles BatchCycle::rowFiles(const JobPage &page, int row) const
+// The tool's temporaries in the folder before a row runs: read once a batch,
+// since a row that succeeds leaves none and one that does not has its own removed.
+QSet<QString> BatchCycle::temporariesIn(const JobPage &page, const QString &folder)
 {
-    RowFiles files;
-    files.name = page.table->item(row, 0)->text();
-    files.input = joinFolder(page.openEdit->text(), files.name);
-    if (page.outputSuffix)
-        files.output = outputPath(page.saveEdit->text(), files.input, QLatin1String(page.outputSuffix));
-    return files;
+    auto known = knownTemporaries.constFind(folder);
+    if (known == knownTemporaries.cend())
+        known = knownTemporaries.insert(folder, page.toolTemporaries(folder));
+    return *known;
 }
+

@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "batchprogress.h"
+#include "batchview.h"
 #include "jobpage.h"
 #include "keptoriginal.h"
 #include "outcome.h"
-#include "throttle.h"
 #include "toolmessages.h"
 
-#include <QElapsedTimer>
 #include <QHash>
 #include <QProcess>
 #include <QSet>
@@ -34,10 +32,8 @@ class QTabWidget;
 // unless the run succeeded and the file is whole. No output may land on a
 // file listed on any page.
 //
-// The running row is marked and in view; the progress bar's tooltip says
-// which file of how many runs and about how long the batch has left, and
-// the desktop is told of the whole batch's progress and end, and kept from
-// going to sleep while it runs.
+// What a person watches of it is the view's to show; the computer is kept
+// from going to sleep while it runs.
 class BatchCycle
 {
 public:
@@ -77,7 +73,6 @@ private:
     };
 
     void startBatch(const JobPage &page);
-    bool askAboutOutputsThere(const JobPage &page);
     void requestStop(const JobPage &page);
     void runRows(const JobPage &page);
     RowEnd prepareRow(const JobPage &page);
@@ -85,19 +80,14 @@ private:
     void removeLeftovers(const JobPage &page);
     bool nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn);
     void lockOtherControls(const JobPage &page, bool locked);
-    void showHowItEnded(const JobPage &page);
-    void tableChanged();
-    void repaintTable();
-    void showPendingPercent();
-    void showRunningRow();
-    void showBatchPosition();
     void completeBatch(const JobPage &page);
     void handOverWavFiles(const JobPage &extraction);
-    RowFiles rowFiles(const JobPage &page, int row) const;
+    QSet<QString> temporariesIn(const JobPage &page, const QString &folder);
 
     QDialog &dialog;
     DesktopIntegration &desktop;
     StayAwake &awake;
+    BatchView view;
     QTabWidget *tabs = nullptr;
     int &fileCount;
     int &currentRow;
@@ -109,18 +99,13 @@ private:
     QHash<QString, QString> protectedFiles;
     // The outputs already there that the user chose not to replace.
     QSet<QString> skippedOutputs;
+    // The tool's temporaries found in each folder at the batch's start.
+    QHash<QString, QSet<QString>> knownTemporaries;
     QProcessEnvironment toolEnvironment;
 
     State state = State::Idle;
     const JobPage *runningPage = nullptr;
     RunningRow row;
-    BatchProgress progress;
-    QElapsedTimer batchClock;
-    int pendingPercent = -1;  // read, not yet on the bar
-    Throttle barRefresh;
-    Throttle tableRefresh;
-    Throttle rowRefresh;
-    Throttle positionRefresh;
     // A tool still running this long after "Stop" is killed.
     QTimer stopDeadline;
 };

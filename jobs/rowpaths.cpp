@@ -2,7 +2,9 @@
 #include "rowpaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 
 namespace {
 
@@ -39,6 +41,27 @@ QString realFile(const QString &path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? path : canonical;
+}
+
+QString FileIdentities::of(const QString &path)
+{
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    struct stat status = {};
+    if (slash <= 0 || (::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISLNK(status.st_mode)))
+        return fileIdentity(path);
+    const QString folder = path.left(slash);
+    auto canonical = canonicalFolders.constFind(folder);
+    if (canonical == canonicalFolders.cend())
+        canonical = canonicalFolders.insert(folder, QFileInfo(folder).canonicalFilePath());
+    if (canonical->isEmpty())
+        return fileIdentity(path);
+    return *canonical + (canonical->endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/")) + path.mid(slash + 1);
+}
+
+qint64 sizeOf(const QString &path)
+{
+    struct stat status = {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? qint64(status.st_size) : 0;
 }
 
 QString fileIdentity(const QString &path)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QHash>
 #include <QString>
 
 // Where a row's file is read from and written to. The folder fields normally
@@ -28,3 +29,17 @@ QString realFile(const QString &path);
 // canonical where it exists (a link to the input is the input), otherwise
 // the canonical folder with the name, otherwise the cleaned absolute path.
 QString fileIdentity(const QString &path);
+
+// fileIdentity for the many paths of a batch's start: each folder is made
+// canonical once, and a file costs one lstat, a link more as it is followed.
+class FileIdentities
+{
+public:
+    QString of(const QString &path);
+
+private:
+    QHash<QString, QString> canonicalFolders;  // empty where the folder is missing
+};
+
+// A file's size, or 0 where there is none.
+qint64 sizeOf(const QString &path);

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "toolenvironment.h"
 
+#include <QProcess>
+#include <csignal>
+#include <sys/prctl.h>
+#include <unistd.h>
+
 #include <QStringList>
 
 namespace {
@@ -29,4 +34,14 @@ QProcessEnvironment withUtf8CharacterType(QProcessEnvironment environment)
     }
     environment.insert(QStringLiteral("LC_CTYPE"), QStringLiteral("C.UTF-8"));
     return environment;
+}
+
+void endWithTheProgram(QProcess *process)
+{
+    const pid_t program = getpid();
+    process->setChildProcessModifier([program] {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != program)  // the program died before the line above
+            _exit(127);
+    });
 }

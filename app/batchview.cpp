@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "batchview.h"
+
+#include "desktopintegration.h"
+#include "jobpage.h"
+#include "jobtable.h"
+#include "outcome.h"
+
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+// How often what a person watches changes. The bar repaints itself at once
+// on every new value, and a screen reader hears of each; 25 values a second
+// look as smooth, and the table repaints as often. A batch of short files
+// moves the marked row ten times a second, not once a file. The time left
+// changes once a second.
+constexpr int barIntervalMs = 40;
+constexpr int rowIntervalMs = 100;
+constexpr int positionIntervalMs = 1000;
+
+} // namespace
+
+BatchView::BatchView(DesktopIntegration &desktop)
+    : desktop(desktop), barRefresh(barIntervalMs, [this] { showPendingPercent(); }),
+      tableRefresh(barIntervalMs, [this] { repaintTable(); }), rowRefresh(rowIntervalMs, [this] { showRunningRow(); }),
+      positionRefresh(positionIntervalMs, [this] { showPosition(); })
+{
+}
+
+void BatchView::started(const JobPage &batchPage, const QList<qint64> &inputBytes)
+{
+    page = &batchPage;
+    progress = BatchProgress(inputBytes);
+    pendingPercent = -1;
+    clock.start();
+    desktop.showProgress(0);
+}
+
+void BatchView::rowStarted(int running, int all)
+{
+    row = running;
+    rows = all;
+    rowRefresh.request();
+}
+
+void BatchView::percentRead(int percent)
+{
+    if (percent >= 0 && percent <= 100)  // the bar passes over values beyond 0..100
+        pendingPercent = percent;
+    barRefresh.request();
+    progress.setRunningFraction(percent / 100.0);
+    desktop.showProgress(progress.fraction());
+    positionRefresh.request();
+}
+
+void BatchView::rowEnded(bool batchGoesOn)
+{
+    tableChanged();
+    progress.rowEnded(clock.elapsed());
+    if (batchGoesOn)
+        desktop.showProgress(progress.fraction());
+}
+
+void BatchView::ended(bool completed)
+{
+    barRefresh.flush();
+    tableRefresh.flush();
+    rowRefresh.cancel();
+    positionRefresh.cancel();
+    if (completed)
+        desktop.showProgress(1);
+    desktop.hideProgress();
+    page->progressBar->setToolTip(QString());
+    page->startButton->setAccessibleDescription(QString());
+    showHowItEnded();
+    page = nullptr;
+}
+
+void BatchView::abandoned()
+{
+    tableRefresh.flush();
+    page = nullptr;
+}
+
+// A status written, a row marked or the table scrolled soon after the last
+// repaint is painted with what else changes meanwhile, at the end of the
+// interval, not on its own. Between such bursts the table paints as ever.
+void BatchView::tableChanged()
+{
+    if (!tableRefresh.request())
+        page->table->viewport()->setUpdatesEnabled(false);  // until repaintTable()
+}
+
+void BatchView::repaintTable()
+{
+    if (page)
+        page->table->viewport()->setUpdatesEnabled(true);  // which repaints what changed
+}
+
+void BatchView::showPendingPercent()
+{
+    if (page && pendingPercent >= 0)
+        page->progressBar->setValue(pendingPercent);
+    pendingPercent = -1;
+}
+
+// Marks the running row and brings it into view. A row below the view comes
+// to its top, with the rows to come under it: the table scrolls once a page,
+// not on every row. The row becomes the current one only when the table has
+// the keyboard focus: a table tells a screen reader that its current cell
+// has the focus, which would pull the reader away from wherever the user is.
+void BatchView::showRunningRow()
+{
+    if (!page)
+        return;
+    QTableWidget *table = page->table;
+    QTableWidgetItem *item = table->item(row, 0);
+    if (!table->viewport()->rect().contains(table->visualItemRect(item)))
+        table->scrollToItem(item, QAbstractItemView::PositionAtTop);
+    const auto mark = QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;
+    if (table->hasFocus())
+        table->setCurrentItem(item, mark);
+    else
+        table->selectionModel()->select(table->indexFromItem(item), mark);
+    tableChanged();
+    showPosition();
+}
+
+// The bar's tooltip for the eye, the "Stop" button's description for a
+// screen reader, which reads it where the focus is, and tells of each change.
+void BatchView::showPosition()
+{
+    if (!page)
+        return;
+    const QString position = batchPositionText(row + 1, rows, progress.msLeft(clock.elapsed()));
+    if (position == page->progressBar->toolTip())
+        return;
+    page->progressBar->setToolTip(position);
+    page->startButton->setAccessibleDescription(position);
+}
+
+// Before the start button goes off, which would send the focus on; it
+// stays there when the completion box closes.
+void BatchView::showHowItEnded()
+{
+    const int first = firstRowWithout(page->table, RowStatus::ok);
+    page->table->setFocus(Qt::OtherFocusReason);
+    page->table->setCurrentCell(first < 0 ? 0 : first, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
