@@ -96,5 +96,7 @@ QString tagPreview(const QString &pattern, const QString &fileName)
         parts << label + QStringLiteral(": ") + (fields.texts[i].isEmpty() ? QStringLiteral("–") : fields.texts[i]);
     }
     const QString tag = parts.join(QStringLiteral(" · "));
-    return fields.fits ? tag : Texts::tr("Der Name passt nicht zum Muster „%1“: alles wird Titel.").arg(pattern) + QLatin1Char('\n') + tag;
+    if (fields.fits)
+        return tag;
+    return Texts::tr("Der Name passt nicht zum Muster „%1“: alles wird Titel.").arg(pattern) + QLatin1Char('\n') + tag;
 }
