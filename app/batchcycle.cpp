@@ -13,6 +13,7 @@
 #include "screenreader.h"
 #include "stayawake.h"
 #include "toolenvironment.h"
+#include "turns.h"
 #include "warnings.h"
 
 #include <QCoreApplication>
@@ -127,9 +128,8 @@ void BatchCycle::runRows(const JobPage &page)
         if (const RowEnd refused = prepareRow(page); refused.kind != RowEnd::Done) {
             if (!nextRowFollows(page, refused, true))
                 return;
-            // Thousands of rows refused in a row (outputs skipped): the window answers between turns.
-            if (refusedInTurn % 1024 == 1023)
-                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            // Thousands of rows refused in a row (outputs skipped) are passed over in turns.
+            letTheWindowAnswerEvery(1024, refusedInTurn);
             continue;
         }
         RowFiles toolFiles = row.files;

@@ -2,8 +2,8 @@
 #include "batchstart.h"
 
 #include "rowpaths.h"
+#include "turns.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -21,10 +21,7 @@ RowFiles rowFiles(const JobPage &page, int row)
 
 BatchStart lookBeforeStarting(const JobPage &page, const std::array<JobPage, 4> &pages, const QTabWidget &tabs)
 {
-    const auto breathe = [](int row) {
-        if (row % 4096 == 4095)
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    };
+    const auto breathe = [](int row) { letTheWindowAnswerEvery(4096, row); };
     BatchStart start;
     FileIdentities identities;
     if (page.outputSuffix) {

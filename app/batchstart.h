@@ -15,7 +15,7 @@ class QTabWidget;
 RowFiles rowFiles(const JobPage &page, int row);
 
 // What a batch looks at before it starts, once for every row, in turns of a
-// few thousand rows between which the window answers, but not the user.
+// few thousand rows (turns.h).
 struct BatchStart {
     // The files listed on any page (with its title): no output may land on one.
     QHash<QString, QString> listedFiles;

@@ -5,6 +5,7 @@
 #include "filenames.h"
 #include "jobtable.h"
 #include "listingorder.h"
+#include "turns.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -90,9 +91,7 @@ QStringList tonquirl::openWithSuffixes() const
 
 void tonquirl::listFilesNamed(const QByteArrayList &paths)
 {
-    // The window goes on answering, but not to the user, while a long list is looked at.
-    const FilesForPages sorted = sortOutFiles(paths, openWithSuffixes(),
-                                              [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    const FilesForPages sorted = sortOutFiles(paths, openWithSuffixes(), letTheWindowAnswer);
 
     const char *why[] = {QT_TR_NOOP("keine flv-, wav- oder mp3-Datei"), QT_TR_NOOP("nicht gefunden"),
                          QT_TR_NOOP("anderer Ordner als die übrigen"), notUtf8};  // by FilesForPages::Reason

@@ -3,12 +3,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUtf8StringView>
 #include <algorithm>
 #include <dirent.h>
 
 bool isExactName(const QByteArray &path)
 {
-    return QFile::encodeName(QFile::decodeName(path)) == path;
+    // Qt's names are UTF-8: valid UTF-8 comes back byte for byte, and nothing else does.
+    return QUtf8StringView(path).isValidUtf8();
 }
 
 QString escapedName(const QByteArray &path)

@@ -8,10 +8,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <algorithm>
-#include <QUtf8StringView>
 #include <dirent.h>
-#include <fcntl.h>
-#include <unistd.h>
 #include <sys/stat.h>
 #include <utility>
 #include <vector>
@@ -51,37 +48,6 @@ bool isFile(const QByteArray &path)
     return stat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
-// Tells files from others by their names in a folder held open: names of
-// one folder, as files named together mostly are, spare the kernel the
-// walk down the folder's path for each.
-class FolderLookup
-{
-public:
-    ~FolderLookup()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    bool isFile(const QByteArray &absolute)
-    {
-        const qsizetype slash = absolute.lastIndexOf('/');
-        const QByteArray parent = absolute.left(slash + 1);
-        if (parent != folder) {
-            if (fd >= 0)
-                ::close(fd);
-            folder = parent;
-            fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        }
-        struct stat status = {};
-        return fd >= 0 ? fstatat(fd, absolute.constData() + slash + 1, &status, 0) == 0 && S_ISREG(status.st_mode)
-                       : ::isFile(absolute);
-    }
-
-private:
-    QByteArray folder;
-    int fd = -1;
-};
-
 } // namespace
 
 void sortForListing(QStringList &files)
@@ -103,7 +69,6 @@ FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffi
     // Each page's folder, and the files it has taken: looked up, not searched, for long lists.
     QList<QString> pageFolders(suffixes.size());
     QList<QSet<QString>> taken(suffixes.size());
-    FolderLookup folders;
     const QByteArrayList suffixesAsBytes = suffixBytes(suffixes);
     qsizetype looked = 0;
     for (const QByteArray &named : paths) {
@@ -116,11 +81,11 @@ FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffi
             leaveOut(FilesForPages::UnknownType);
             continue;
         }
-        if (!folders.isFile(absolute)) {
+        if (!isFile(absolute)) {
             leaveOut(FilesForPages::Missing);
             continue;
         }
-        if (!QUtf8StringView(absolute).isValidUtf8()) {  // it would be taken for another name
+        if (!isExactName(absolute)) {
             leaveOut(FilesForPages::NotUtf8);
             continue;
         }

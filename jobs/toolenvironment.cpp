@@ -2,11 +2,10 @@
 #include "toolenvironment.h"
 
 #include <QProcess>
+#include <QStringList>
 #include <csignal>
 #include <sys/prctl.h>
 #include <unistd.h>
-
-#include <QStringList>
 
 namespace {
 
