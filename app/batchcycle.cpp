@@ -5,8 +5,10 @@
 #include "batchstart.h"
 #include "commandlines.h"
 #include "completion.h"
+#include "durablefiles.h"
 #include "filesthere.h"
 #include "jobtable.h"
+#include "leftovers.h"
 #include "outcome.h"
 #include "outputfiles.h"
 #include "rowpaths.h"
@@ -27,6 +29,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <cerrno>
+#include <memory>
 
 namespace {
 
@@ -91,6 +94,7 @@ void BatchCycle::startBatch(const JobPage &page)
     // A click always starts at the top, whatever another page's batch left behind.
     currentRow = 0;
     knownTemporaries.clear();
+    clearedFolders.clear();
     BatchStart start = lookBeforeStarting(page, pages, *tabs);
     protectedFiles = std::move(start.listedFiles);
     // Outputs that would replace files there, listed on no page (those rows
@@ -114,7 +118,7 @@ void BatchCycle::requestStop(const JobPage &page)
     if (!stopDeadline.isActive())
         stopDeadline.start();
     for (int row = 0; row < fileCount; ++row) {
-        if (!page.table->item(row, 1))
+        if (!page.table->item(row, 1) && !rowsSettling.contains(row))
             setStatus(page.table, row, RowStatus::notRun, reasonFor({.kind = RowEnd::NotReached}));
     }
 }
@@ -133,7 +137,7 @@ void BatchCycle::runRows(const JobPage &page)
             continue;
         }
         RowFiles toolFiles = row.files;
-        toolFiles.output = row.temporaryOutput;
+        toolFiles.output = row.temporaryOutput.path();
         row.commandLine = shellCommand(page.program, page.arguments(row.files));  // as the user would run it
         view.rowStarted(currentRow, fileCount);
         page.process->setProcessEnvironment(toolEnvironment);
@@ -156,7 +160,7 @@ RowEnd BatchCycle::prepareRow(const JobPage &page)
 {
     state = State::Running;
     runningPage = &page;
-    row = RunningRow{rowFiles(page, currentRow), QString(), QString(), QSet<QString>(), KeptOriginal(),
+    row = RunningRow{rowFiles(page, currentRow), ClaimedFile(), QString(), QSet<QString>(), KeptOriginal(),
                      ToolMessages(page.admits)};
     if (!page.outputSuffix)
         row.files.input = realFile(row.files.input);  // a link stays a link
@@ -173,19 +177,21 @@ RowEnd BatchCycle::prepareRow(const JobPage &page)
     }
     if (page.acceptsInput && !page.acceptsInput(row.files.input))
         return {page.inputRefusedAs, page.program};
+    const QString folder = QFileInfo(page.outputSuffix ? row.files.output : row.files.input).absolutePath();
+    clearKilledRunsOnce(folder);
+    if (page.toolTemporaries)
+        row.temporariesBefore = temporariesIn(page, folder);
     if (!page.outputSuffix) {
-        row.original = KeptOriginal::keep(row.files.input);
+        row.original = KeptOriginal::keep(row.files.input, row.temporariesBefore);
         if (!row.original.allowsRun())
             return {kindOfFileError(row.original.error())};
     } else {
         protectedFiles.insert(target, QString());
-        row.temporaryOutput = reserveTemporaryOutput(row.files.output);
-        row.writtenAs = row.temporaryOutput;
-        if (row.temporaryOutput.isEmpty())
+        row.temporaryOutput = ClaimedFile::createBeside(row.files.output);
+        row.writtenAs = row.temporaryOutput.path();
+        if (!row.temporaryOutput.exists())
             return {kindOfFileError(errno)};
     }
-    if (page.toolTemporaries)
-        row.temporariesBefore = temporariesIn(page, QFileInfo(row.files.input).absolutePath());
     return {};
 }
 
@@ -206,8 +212,11 @@ void BatchCycle::toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exit
     else if (row.messages.failureReported())
         end.kind = RowEnd::ErrorReported;
     else
-        end = keepOutput(page);
-    if (statusOf(end) != RowStatus::ok) {
+        end = checkOutput(page);
+    const bool settles = statusOf(end) == RowStatus::ok;
+    if (settles) {
+        settle(page, end);
+    } else {
         // Read before what the tool wrote is removed: no tool says so every time.
         const QString folder = QFileInfo(page.outputSuffix ? row.files.output : row.files.input).absolutePath();
         if (end.kind != RowEnd::Crashed && diskIsFull(folder))
@@ -217,34 +226,62 @@ void BatchCycle::toolEnded(JobKind kind, int exitCode, QProcess::ExitStatus exit
         if (stopRequested)
             end.kind = row.killed ? RowEnd::Killed : RowEnd::Stopped;
     }
-    if (nextRowFollows(page, end, !stopRequested))
+    if (nextRowFollows(page, end, !stopRequested, settles))
         runRows(page);
 }
 
-// Moves the output onto its final name when it is complete and holds audio,
-// or lets the original of a file rewritten in place go when the file is
-// whole. Done, or what is wrong with the output.
-RowEnd BatchCycle::keepOutput(const JobPage &page)
+// Whether the output is complete and holds audio, or the file rewritten in
+// place is whole: Done (with a warning, maybe), or what is wrong with it.
+RowEnd BatchCycle::checkOutput(const JobPage &page)
 {
     if (!page.outputSuffix) {
         if (!row.original.rewriteIsWhole())
             return {.kind = RowEnd::RewriteIncomplete, .putBack = row.original.isKept()};
-        row.original.letGo();
         return warningFor(row.messages, QString());
     }
-    if (page.outputHoldsAudio && !page.outputHoldsAudio(row.temporaryOutput))
-        return {isCutShortWave(row.temporaryOutput) ? RowEnd::Incomplete : RowEnd::NoAudio};
-    if (!moveIntoPlace(row.temporaryOutput, row.files.output))
-        return {kindOfFileError(errno)};
-    row.temporaryOutput.clear();
-    return warningFor(row.messages, page.outputSuffix == QLatin1String(".wav") ? row.files.output : QString());
+    const QString written = row.temporaryOutput.path();
+    if (page.outputHoldsAudio && !page.outputHoldsAudio(written))
+        return {isCutShortWave(written) ? RowEnd::Incomplete : RowEnd::NoAudio};
+    return warningFor(row.messages, page.outputSuffix == QLatin1String(".wav") ? written : QString());
+}
+
+// Puts the row's result on the disk, while the next row's tool runs: the
+// output is flushed and moved onto its final name, or the rewritten file
+// flushed before its original goes. The row's status is written when that
+// is done, "OK." only if it succeeded.
+void BatchCycle::settle(const JobPage &page, const RowEnd &end)
+{
+    struct Result {
+        ClaimedFile temporaryOutput;
+        QString output;
+        KeptOriginal original;
+    };
+    const bool inPlace = !page.outputSuffix, originalKept = row.original.isKept();
+    auto result = std::make_shared<Result>(Result{std::move(row.temporaryOutput), row.files.output, std::move(row.original)});
+    const int settledRow = currentRow;
+    const QStringList toolLines = withRealName(row.messages.lastLines(), row.writtenAs, row.files.output);
+    rowsSettling.insert(settledRow);
+    settling.run([result, inPlace] {
+        if (inPlace)
+            return result->original.letGo();
+        const int error = durableRename(result->temporaryOutput.path(), result->output);
+        if (error != 0)
+            result->temporaryOutput.remove();
+        return error;
+    }, [this, &page, end, settledRow, toolLines, commandLine = row.commandLine, inPlace, originalKept](int error) {
+        RowEnd settled = end;
+        if (error != 0)
+            settled = {.kind = kindOfFlushError(error), .putBack = inPlace && originalKept};
+        setStatus(page.table, settledRow, statusOf(settled), reasonFor(settled, toolLines), commandLine);
+        rowsSettling.remove(settledRow);
+        if (endAwaitsSettling && !settling.busy())
+            endBatch(page);
+    });
 }
 
 void BatchCycle::removeLeftovers(const JobPage &page)
 {
-    if (!row.temporaryOutput.isEmpty())
-        QFile::remove(row.temporaryOutput);
-    row.temporaryOutput.clear();
+    row.temporaryOutput.remove();
     row.original.putBack();
     if (page.toolTemporaries) {
         // Only a row that failed or was stopped leaves one: the folder is read again only then.
@@ -266,6 +303,10 @@ void BatchCycle::abandon()
         process->waitForFinished(stopGraceMs);
     }
     removeLeftovers(*runningPage);
+    // Rows that ended well are on the disk before the program goes.
+    settling.finishQuietly();
+    rowsSettling.clear();
+    endAwaitsSettling = false;
     awake.batchEnded();
     view.abandoned();
     state = State::Idle;
@@ -288,26 +329,39 @@ void BatchCycle::readProgress(JobKind kind)
 // Writes the row's status. True: the batch goes on with the next row, which
 // is now the current one. Otherwise the batch has ended, and the page is
 // unlocked; after its last row the batch is complete.
-bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn)
+bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn, bool statusFollows)
 {
-    const QStringList toolLines = withRealName(row.messages.lastLines(), row.writtenAs, row.files.output);
-    setStatus(page.table, currentRow, statusOf(end), reasonFor(end, toolLines), row.commandLine);
+    if (!statusFollows) {
+        const QStringList toolLines = withRealName(row.messages.lastLines(), row.writtenAs, row.files.output);
+        setStatus(page.table, currentRow, statusOf(end), reasonFor(end, toolLines), row.commandLine);
+    }
     const bool rowFollows = batchGoesOn && currentRow < fileCount - 1;
     view.rowEnded(rowFollows);
     if (rowFollows) {
         ++currentRow;
         return true;
     }
+    batchCompleted = batchGoesOn;
+    endAwaitsSettling = settling.busy();
+    if (!endAwaitsSettling)
+        endBatch(page);
+    return false;
+}
+
+// The batch has ended, and every row's status is written: the page is
+// unlocked, and after its last row the batch is complete.
+void BatchCycle::endBatch(const JobPage &page)
+{
+    endAwaitsSettling = false;
     state = State::Idle;
     runningPage = nullptr;
     awake.batchEnded();
     lockOtherControls(page, false);
-    view.ended(batchGoesOn);
-    if (batchGoesOn)
+    view.ended(batchCompleted);
+    if (batchCompleted)
         completeBatch(page);
     else
         page.startButton->setEnabled(false);
-    return false;
 }
 
 // While a batch runs its start button reads "Stop", and its page's Open and
@@ -360,6 +414,14 @@ void BatchCycle::handOverWavFiles(const JobPage &extraction)
         pages[kind].startButton->setEnabled(true);
     }
     pages[Encode].saveEdit->setText(folder);
+}
+
+void BatchCycle::clearKilledRunsOnce(const QString &folder)
+{
+    if (clearedFolders.contains(folder))
+        return;
+    clearKilledRuns(folder, pages[Normalize].toolTemporaries);
+    clearedFolders.insert(folder);
 }
 
 // The tool's temporaries in the folder before a row runs: read once a batch,

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "batchview.h"
+#include "claimedfile.h"
 #include "jobpage.h"
 #include "keptoriginal.h"
 #include "outcome.h"
+#include "settling.h"
 #include "toolmessages.h"
 
 #include <QHash>
@@ -25,12 +27,14 @@ class QTabWidget;
 // and a message. Only one page runs at a time; the others are locked.
 //
 // A tool writes to a hidden temporary file that becomes the output only
-// when the run succeeded and the output is complete; whatever a failed,
+// when the run succeeded and the output is complete, and a row says "OK."
+// only once its output is on the disk under its name; whatever a failed,
 // stopped or abandoned run wrote is removed, and a file already under the
 // output's name is left alone. A tool that rewrites its file in place works
 // on the file itself, wherever a link leads, and its original is put back
-// unless the run succeeded and the file is whole. No output may land on a
-// file listed on any page.
+// unless the run succeeded and the file is whole and on the disk. What a
+// killed run of the program left in a folder is cleared before a batch
+// works there. No output may land on a file listed on any page.
 //
 // What a person watches of it is the view's to show; the computer is kept
 // from going to sleep while it runs.
@@ -63,7 +67,7 @@ private:
     // The row whose tool runs, and what it must not leave behind.
     struct RunningRow {
         RowFiles files;                   // the output under its final name
-        QString temporaryOutput;          // what the tool writes to, while it is there
+        ClaimedFile temporaryOutput;      // what the tool writes to, while it is there
         QString writtenAs{};              // its name, for the tool's lines
         QSet<QString> temporariesBefore;  // the tool's own temporaries, before it ran
         KeptOriginal original;            // of a file rewritten in place
@@ -76,9 +80,12 @@ private:
     void requestStop(const JobPage &page);
     void runRows(const JobPage &page);
     RowEnd prepareRow(const JobPage &page);
-    RowEnd keepOutput(const JobPage &page);
+    RowEnd checkOutput(const JobPage &page);
+    void settle(const JobPage &page, const RowEnd &end);
     void removeLeftovers(const JobPage &page);
-    bool nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn);
+    void clearKilledRunsOnce(const QString &folder);
+    bool nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn, bool statusFollows = false);
+    void endBatch(const JobPage &page);
     void lockOtherControls(const JobPage &page, bool locked);
     void completeBatch(const JobPage &page);
     void handOverWavFiles(const JobPage &extraction);
@@ -101,11 +108,18 @@ private:
     QSet<QString> skippedOutputs;
     // The tool's temporaries found in each folder at the batch's start.
     QHash<QString, QSet<QString>> knownTemporaries;
+    // The folders cleared of what killed runs left, this batch.
+    QSet<QString> clearedFolders;
     QProcessEnvironment toolEnvironment;
 
     State state = State::Idle;
     const JobPage *runningPage = nullptr;
     RunningRow row;
+    // Rows whose results are being flushed; their statuses follow.
+    Settling settling;
+    QSet<int> rowsSettling;
+    bool endAwaitsSettling = false;
+    bool batchCompleted = false;
     // A tool still running this long after "Stop" is killed.
     QTimer stopDeadline;
 };

@@ -71,6 +71,9 @@ QString sentenceFor(const RowEnd &end)
     case RowEnd::RewriteIncomplete:
         return end.putBack ? Texts::tr("Die neu geschriebene Datei war unvollständig; das Original ist wiederhergestellt.")
                            : Texts::tr("Die neu geschriebene Datei ist unvollständig; der Ordner hält keine Kopie des Originals.");
+    case RowEnd::NotSaved:
+        return end.putBack ? Texts::tr("Der Datenträger meldete einen Fehler, als die Datei gesichert wurde; das Original ist wiederhergestellt.")
+                           : Texts::tr("Der Datenträger meldete einen Fehler, als das Ergebnis gesichert wurde.");
     case RowEnd::Stopped:
         return Texts::tr("Mit „Stop“ angehalten.");
     case RowEnd::Killed:
@@ -120,6 +123,11 @@ RowEnd::Kind kindOfFileError(int error)
     if (error == ENOSPC || error == EDQUOT)
         return RowEnd::DiskFull;
     return error == ENOENT || error == ENOTDIR ? RowEnd::FolderMissing : RowEnd::FolderNotWritable;
+}
+
+RowEnd::Kind kindOfFlushError(int error)
+{
+    return error == ENOSPC || error == EDQUOT ? RowEnd::DiskFull : RowEnd::NotSaved;
 }
 
 QString reasonFor(const RowEnd &end, const QStringList &toolLines)

@@ -26,6 +26,8 @@ struct RowEnd {
         ExitCode, Crashed, ErrorReported,
         // what it wrote
         NoAudio, Incomplete, RewriteIncomplete,
+        // its flush to the disk failed
+        NotSaved,
         // "Stop"
         Stopped, Killed, NotReached,
         // "OK.", with a warning: the output is whole but holds less than the input promised
@@ -38,7 +40,7 @@ struct RowEnd {
     int number = 0;        // ExitCode: the code; Crashed: the signal
     QString file{};        // WouldOverwrite, AlreadyThere: the file's name
     QString listedOn{};    // WouldOverwrite: the page that lists it; empty: an earlier row's result
-    bool putBack = false;  // RewriteIncomplete: the original is back
+    bool putBack = false;  // RewriteIncomplete, NotSaved: the original is back
     double secondsDone = 0;      // Damaged: what the output holds,
     double secondsPromised = 0;  // of what the input promised; 0 when not known
 };
@@ -52,6 +54,8 @@ QString statusOf(const RowEnd &end);
 // Where creating or renaming a file failed: the folder is missing, cannot
 // be written to, or the disk is full.
 RowEnd::Kind kindOfFileError(int error);
+// Where flushing a result to the disk failed: the disk is full, or reported an error.
+RowEnd::Kind kindOfFlushError(int error);
 
 // Why the row did not end "OK.", in one sentence of the user's words, then
 // the tool's own last lines, one a line; empty for a row that is done.

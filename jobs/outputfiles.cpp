@@ -6,10 +6,7 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
 #include <sys/statvfs.h>
-#include <unistd.h>
 
 namespace {
 
@@ -38,24 +35,6 @@ QString createHiddenBeside(const QString &finalPath, const std::function<int(con
             return QString();
     }
     return QString();
-}
-
-QString reserveTemporaryOutput(const QString &finalPath)
-{
-    return createHiddenBeside(finalPath, [](const QByteArray &path) {
-        // The mode follows the umask, as the tool's own file would.
-        const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0)
-            return errno;
-        ::close(fd);
-        return 0;
-    });
-}
-
-bool moveIntoPlace(const QString &temporaryPath, const QString &finalPath)
-{
-    // rename() replaces the final file in one step: it is never missing or half written.
-    return std::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(finalPath).constData()) == 0;
 }
 
 bool diskIsFull(const QString &folder)

@@ -18,13 +18,6 @@
 // an errno. Gives the file's path, or an empty string with errno set.
 QString createHiddenBeside(const QString &finalPath, const std::function<int(const QByteArray &path)> &create);
 
-// An empty hidden file beside `finalPath` for the tool to write to, or an
-// empty string when the folder cannot be written to.
-QString reserveTemporaryOutput(const QString &finalPath);
-
-// Moves a complete output onto its final name, replacing a file of that name.
-bool moveIntoPlace(const QString &temporaryPath, const QString &finalPath);
-
 // Whether the disk that holds `folder` has no room left (less than 256 KiB):
 // read when a tool failed, before what it wrote is removed.
 bool diskIsFull(const QString &folder);

@@ -425,5 +425,13 @@ p, li { white-space: pre-wrap; }
         <source>Abbrechen</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>Der Datenträger meldete einen Fehler, als die Datei gesichert wurde; das Original ist wiederhergestellt.</source>
+        <translation>Der Datenträger meldete einen Fehler, als die Datei gesichert wurde; das Original ist wiederhergestellt.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger meldete einen Fehler, als das Ergebnis gesichert wurde.</source>
+        <translation>Der Datenträger meldete einen Fehler, als das Ergebnis gesichert wurde.</translation>
+    </message>
 </context>
 </TS>

@@ -425,5 +425,13 @@ p, li { white-space: pre-wrap; }
         <source>Abbrechen</source>
         <translation>Cancel</translation>
     </message>
+    <message>
+        <source>Der Datenträger meldete einen Fehler, als die Datei gesichert wurde; das Original ist wiederhergestellt.</source>
+        <translation>The disk reported an error while the file was being saved; the original has been restored.</translation>
+    </message>
+    <message>
+        <source>Der Datenträger meldete einen Fehler, als das Ergebnis gesichert wurde.</source>
+        <translation>The disk reported an error while the result was being saved.</translation>
+    </message>
 </context>
 </TS>
