@@ -6,6 +6,9 @@
 #include "audiofiles.h"
 #include "batchprogress.h"
 #include "id3tags.h"
+#include "keptoriginal.h"
+#include "leftovers.h"
+#include "outputfiles.h"
 #include "outcome.h"
 #include "progress.h"
 #include "toolmessages.h"
@@ -170,6 +173,63 @@ private slots:
         QCOMPARE(isCompleteWaveWithAudio(dir.filePath("f")), complete);
         QCOMPARE(lameCanEncode(dir.filePath("f")), lame);
         QCOMPARE(isMp3WithAudio(dir.filePath("f")), mp3);
+    }
+
+    // What a run left in a folder when it was killed, or leaves while it
+    // still runs, and what the next batch there clears: the user's WAV must
+    // come out whole, the new sound where it was whole, the original else.
+    void killedRunsAreCleared_data()
+    {
+        QTest::addColumn<QString>("row");      // "encode" or "normalize"
+        QTest::addColumn<QString>("rewrite");  // normalize-audio's replacement: "none", "whole", "cut short", "gone"
+        QTest::addColumn<bool>("running");     // the run is alive, not killed
+        QTest::addColumn<QStringList>("left"); // the folder afterwards, but for its hidden files
+        QTest::addColumn<int>("hidden");       // hidden files afterwards
+        QTest::addColumn<QString>("song");     // what song.wav holds afterwards: "original" or "rewritten"
+        const QStringList both{"_normOLDOLD", "song.wav"}, all{"_normNEWNEW", "_normOLDOLD", "song.wav"};
+        QTest::newRow("encode killed") << "encode" << "none" << false << both << 0 << "original";
+        QTest::newRow("encode running") << "encode" << "none" << true << both << 1 << "original";
+        QTest::newRow("normalize killed before replacing") << "normalize" << "none" << false << both << 0 << "original";
+        QTest::newRow("normalize killed after replacing") << "normalize" << "whole" << false << both << 0 << "rewritten";
+        QTest::newRow("replaced, cut short by a power cut") << "normalize" << "cut short" << false << both << 0 << "original";
+        QTest::newRow("file gone") << "normalize" << "gone" << false << both << 0 << "original";
+        QTest::newRow("normalize running") << "normalize" << "whole" << true << all << 2 << "rewritten";
+    }
+    void killedRunsAreCleared()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, rewrite);
+        QFETCH(bool, running);
+        QFETCH(QStringList, left);
+        QFETCH(int, hidden);
+        QFETCH(QString, song);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("song.wav");
+        const QByteArray original = wave(QByteArray(4000, '\1')), rewritten = wave(QByteArray(4000, '\7'));
+        write(path, original);
+        write(dir.filePath("_normOLDOLD"), "another program's");
+        ClaimedFile temporaryOutput;
+        KeptOriginal kept;
+        if (row == "encode") {
+            temporaryOutput = ClaimedFile::createBeside(dir.filePath("song.mp3"));
+            write(temporaryOutput.path(), "half an MP3");
+        } else {
+            kept = KeptOriginal::keep(path, {"_normOLDOLD"});
+            write(dir.filePath("_normNEWNEW"), "half a WAV");
+            // normalize-audio writes a new file and renames it over the old one
+            if (rewrite != "none")
+                QVERIFY(QFile::remove(path));
+            if (rewrite == "whole" || rewrite == "cut short")
+                write(path, rewrite == "whole" ? rewritten : rewritten.left(100));
+        }
+        if (!running) {  // killed: the lock goes with the process, nothing else does
+            temporaryOutput.release();
+            kept = KeptOriginal();
+        }
+        clearKilledRuns(dir.path(), normalizeTemporaries);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), left);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() - left.size(), hidden);
+        QCOMPARE(contents(path), song == "original" ? original : rewritten);
     }
 
     // What a tool says besides its progress, read chunk by chunk.
