@@ -326,9 +326,9 @@ void BatchCycle::readProgress(JobKind kind)
     }
 }
 
-// Writes the row's status. True: the batch goes on with the next row, which
-// is now the current one. Otherwise the batch has ended, and the page is
-// unlocked; after its last row the batch is complete.
+// Writes the row's status, unless it follows once the row's result is on
+// the disk. True: the batch goes on with the next row, which is now the
+// current one. Otherwise the batch ends, once every status is written.
 bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool batchGoesOn, bool statusFollows)
 {
     if (!statusFollows) {

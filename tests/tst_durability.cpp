@@ -145,76 +145,57 @@ private slots:
         dialog->show();
     }
 
-    // Killed while its tool writes: the user's file is whole, and the next
-    // batch there leaves nothing but the user's files and its outputs, and
-    // a tool temporary that was there before the killed row.
-    void aKilledRunIsClearedByTheNext_data()
+    // Another program mid-row in a folder, held there, while this one runs
+    // a batch in it. Killed: its tool ends with it, the user's file is whole,
+    // and this batch clears what it left but a tool temporary that was there
+    // before. Still running: neither touches the other's files, both end "OK.".
+    void anotherProgramInTheFolder_data()
     {
         QTest::addColumn<int>("kind");
-        QTest::newRow("encoding") << int(Encode);
-        QTest::newRow("normalizing") << int(Normalize);
+        QTest::addColumn<bool>("killed");
+        QTest::newRow("encoding, killed") << int(Encode) << true;
+        QTest::newRow("normalizing, killed") << int(Normalize) << true;
+        QTest::newRow("encoding, running") << int(Encode) << false;
+        QTest::newRow("normalizing, running") << int(Normalize) << false;
     }
-    void aKilledRunIsClearedByTheNext()
+    void anotherProgramInTheFolder()
     {
         QFETCH(int, kind);
-        const QString folder = work.filePath(QString("killed-%1/").arg(kind));
+        QFETCH(bool, killed);
+        const QString folder = work.filePath(QString("%1-%2/").arg(kind).arg(killed));
         QVERIFY(QDir().mkpath(folder));
         QVERIFY(makeQuietWave(folder + "long.wav", 600) && makeQuietWave(folder + "short.wav", 2));
-        write(folder + "_normBEFORE", "not the killed row's");
+        write(folder + "_normBEFORE", "not the other program's");
         const QByteArray longBefore = hashOf(folder + "long.wav");
-        QStringList expected = filesIn(folder);
-        {
-            ProgramMidRow killed(JobKind(kind), folder, "long.wav");
-            QCOMPARE(killed.tools.size(), 1);
-            ::kill(killed.program.processId(), SIGKILL);
-            QVERIFY(killed.program.waitForFinished(patience));
-            QVERIFY2(QTest::qWaitFor([&] { return !isAlive(killed.tools[0]); }, patience), "the tool outlived the program");
-        }
-        QCOMPARE(hashOf(folder + "long.wav"), longBefore);
-        QVERIFY(filesIn(folder) != expected);  // it left its files behind
-
-        QCOMPARE(runHere(kind, folder, {"short.wav"}), QStringList{"OK."});
-        if (kind == Encode)
-            expected << "short.mp3";
-        expected.sort();
-        QCOMPARE(filesIn(folder), expected);
-        QCOMPARE(hashOf(folder + "long.wav"), longBefore);
-    }
-
-    // One program mid-row, held there, while another runs a batch in the
-    // same folder: neither touches the other's files, and both end "OK.".
-    void twoProgramsInOneFolder_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::newRow("encoding") << int(Encode);
-        QTest::newRow("normalizing") << int(Normalize);
-    }
-    void twoProgramsInOneFolder()
-    {
-        QFETCH(int, kind);
-        const QString folder = work.filePath(QString("shared-%1/").arg(kind));
-        QVERIFY(QDir().mkpath(folder));
-        QVERIFY(makeQuietWave(folder + "long.wav", 600) && makeQuietWave(folder + "short.wav", 2));
         const qint64 longFrames = readWaveHeader(folder + "long.wav").frames();
-        ProgramMidRow first(JobKind(kind), folder, "long.wav");
-        QCOMPARE(first.tools.size(), 1);
-        QCOMPARE(runHere(kind, folder, {"short.wav"}), QStringList{"OK."});
-        first.goOn();
-        QVERIFY(first.program.waitForFinished(patience));
-        QCOMPARE(first.program.readAllStandardOutput(), QByteArray("OK.\t\nended\n"));
-        QStringList expected{"long.wav", "short.wav"};
-        if (kind == Encode) {
-            QString seconds;
-            QVERIFY(run("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0",
-                                    folder + "long.mp3"}, &seconds));
-            QCOMPARE(qRound(seconds.toDouble()), 600);
-            expected << "long.mp3" << "short.mp3";
-        } else {
-            QVERIFY(isCompleteWaveWithAudio(folder + "long.wav"));
-            QCOMPARE(readWaveHeader(folder + "long.wav").frames(), longFrames);
+        QStringList expected = filesIn(folder);
+        ProgramMidRow other(JobKind(kind), folder, "long.wav");
+        QCOMPARE(other.tools.size(), 1);
+        if (killed) {
+            ::kill(other.program.processId(), SIGKILL);
+            QVERIFY(other.program.waitForFinished(patience));
+            QVERIFY2(QTest::qWaitFor([&] { return !isAlive(other.tools[0]); }, patience), "the tool outlived the program");
+            QCOMPARE(hashOf(folder + "long.wav"), longBefore);
+            QVERIFY(filesIn(folder) != expected);  // it left its files behind
         }
+        QCOMPARE(runHere(kind, folder, {"short.wav"}), QStringList{"OK."});
+        if (!killed) {
+            other.goOn();
+            QVERIFY(other.program.waitForFinished(patience));
+            QCOMPARE(other.program.readAllStandardOutput(), QByteArray("OK.\t\nended\n"));
+        }
+        if (kind == Encode)
+            expected << "short.mp3" << (killed ? QStringList() : QStringList{"long.mp3"});
         expected.sort();
         QCOMPARE(filesIn(folder), expected);
+        QString seconds;
+        if (killed)
+            QCOMPARE(hashOf(folder + "long.wav"), longBefore);
+        else if (kind == Normalize)
+            QVERIFY(isCompleteWaveWithAudio(folder + "long.wav") && readWaveHeader(folder + "long.wav").frames() == longFrames);
+        else
+            QVERIFY(run("ffprobe", {"-v", "error", "-show_entries", "format=duration", "-of", "csv=p=0", folder + "long.mp3"},
+                        &seconds) && qRound(seconds.toDouble()) == 600);
     }
 
     // Three Flash videos through all four pages on a small disk, the power
@@ -248,7 +229,7 @@ private slots:
         for (const char *folder : {"videos", "wav", "mp3", "decoded"})
             QVERIFY(QDir(live).mkpath(folder));
         QStringList videos, waves, mp3s, decoded;
-        for (const QString &song : {"01-Band-One", "02-Band-Two", "03-Band-Three"}) {
+        for (const QString &song : QStringList{"01-Band-One", "02-Band-Two", "03-Band-Three"}) {
             QVERIFY(makeSound(live + "videos/" + song + ".flv", "sine=frequency=440:duration=3",
                               {"-c:a", "libmp3lame", "-ar", "22050", "-f", "flv"}));
             videos << live + "videos/" + song + ".flv";
