@@ -21,12 +21,6 @@ const QStringList suffixes{".flv", ".wav", ".wav", ".mp3"};
 const QString alike = QString::fromUtf8("caf\xEF\xBF\xBD.wav");
 const QString notUtf8 = "caf\\xE9.wav (Name ist kein UTF-8";
 
-// A tool's unfinished output: the hidden files in a folder.
-QStringList hiddenFiles(const QString &folder)
-{
-    return QDir(folder).entryList({".*"}, QDir::Files | QDir::Hidden);
-}
-
 } // namespace
 
 class DialogTest : public QObject
@@ -350,7 +344,7 @@ private slots:
             QVERIFY(QFileInfo(command.takeLast()).size() > 0);
         }
         QCOMPARE(seen, command);
-        QCOMPARE(hiddenFiles(out()), QStringList());
+        QCOMPARE(filesIn(out(), {".*"}), QStringList());
         QCOMPARE(call.parentDeathSignal, int(SIGKILL));  // the tool dies with the program
         QCOMPARE(page(kind).progressBar->value(), bar);
         QCOMPARE(page(kind).startButton->text(), startLabel);
@@ -467,7 +461,7 @@ private slots:
         QCOMPARE(stubs->calls().size(), calls);
         QVERIFY(enabledTabs() == 4 && page(kind).openButton->isEnabled());
         // Nothing half written stays, and an earlier file of the output's name is kept unless the row succeeded.
-        QCOMPARE(hiddenFiles(out()) + hiddenFiles(in()), QStringList());
+        QCOMPARE(filesIn(out(), {".*"}) + filesIn(in(), {".*"}), QStringList());
         QCOMPARE(inputs(), inputsBefore);  // rewritten whole, or put back as they were
         if (kind == Normalize)
             QCOMPARE(QFileInfo::exists(in("_normAbc123")), statuses[1] == "OK.");
@@ -501,7 +495,7 @@ private slots:
         QTimer::singleShot(0, dialog.get(), [&] { signalNumber ? void(raise(signalNumber)) : void(dialog->close()); });
         QCOMPARE(QApplication::exec(), signalNumber ? 128 + signalNumber : 0);
         QVERIFY(!QFileInfo::exists(tool));
-        QCOMPARE(hiddenFiles(out()), QStringList());
+        QCOMPARE(filesIn(out(), {".*"}), QStringList());
         QCOMPARE(contents(out("a.mp3")), QByteArray("an earlier result"));
     }
 

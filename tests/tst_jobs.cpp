@@ -175,61 +175,36 @@ private slots:
         QCOMPARE(isMp3WithAudio(dir.filePath("f")), mp3);
     }
 
-    // What a run left in a folder when it was killed, or leaves while it
-    // still runs, and what the next batch there clears: the user's WAV must
-    // come out whole, the new sound where it was whole, the original else.
+    // A Normalize row killed (or its power cut) at each point of the rewrite,
+    // and what the next batch there makes of it: the new sound where it is
+    // whole, else the original; no hidden file, and an older tool temporary kept.
     void killedRunsAreCleared_data()
     {
-        QTest::addColumn<QString>("row");      // "encode" or "normalize"
-        QTest::addColumn<QString>("rewrite");  // normalize-audio's replacement: "none", "whole", "cut short", "gone"
-        QTest::addColumn<bool>("running");     // the run is alive, not killed
-        QTest::addColumn<QStringList>("left"); // the folder afterwards, but for its hidden files
-        QTest::addColumn<int>("hidden");       // hidden files afterwards
-        QTest::addColumn<QString>("song");     // what song.wav holds afterwards: "original" or "rewritten"
-        const QStringList both{"_normOLDOLD", "song.wav"}, all{"_normNEWNEW", "_normOLDOLD", "song.wav"};
-        QTest::newRow("encode killed") << "encode" << "none" << false << both << 0 << "original";
-        QTest::newRow("encode running") << "encode" << "none" << true << both << 1 << "original";
-        QTest::newRow("normalize killed before replacing") << "normalize" << "none" << false << both << 0 << "original";
-        QTest::newRow("normalize killed after replacing") << "normalize" << "whole" << false << both << 0 << "rewritten";
-        QTest::newRow("replaced, cut short by a power cut") << "normalize" << "cut short" << false << both << 0 << "original";
-        QTest::newRow("file gone") << "normalize" << "gone" << false << both << 0 << "original";
-        QTest::newRow("normalize running") << "normalize" << "whole" << true << all << 2 << "rewritten";
+        QTest::addColumn<QString>("rewrite");   // what is under the WAV's name: "none" (the original), "whole", "cut short", "gone"
+        QTest::addColumn<bool>("originalBack");
+        QTest::newRow("before the rename") << "none" << true;
+        QTest::newRow("after the rename") << "whole" << false;
+        QTest::newRow("the new sound not yet on the disk") << "cut short" << true;
+        QTest::newRow("the file gone") << "gone" << true;
     }
     void killedRunsAreCleared()
     {
-        QFETCH(QString, row);
         QFETCH(QString, rewrite);
-        QFETCH(bool, running);
-        QFETCH(QStringList, left);
-        QFETCH(int, hidden);
-        QFETCH(QString, song);
+        QFETCH(bool, originalBack);
         QTemporaryDir dir;
         const QString path = dir.filePath("song.wav");
         const QByteArray original = wave(QByteArray(4000, '\1')), rewritten = wave(QByteArray(4000, '\7'));
         write(path, original);
         write(dir.filePath("_normOLDOLD"), "another program's");
-        ClaimedFile temporaryOutput;
-        KeptOriginal kept;
-        if (row == "encode") {
-            temporaryOutput = ClaimedFile::createBeside(dir.filePath("song.mp3"));
-            write(temporaryOutput.path(), "half an MP3");
-        } else {
-            kept = KeptOriginal::keep(path, {"_normOLDOLD"});
-            write(dir.filePath("_normNEWNEW"), "half a WAV");
-            // normalize-audio writes a new file and renames it over the old one
-            if (rewrite != "none")
-                QVERIFY(QFile::remove(path));
-            if (rewrite == "whole" || rewrite == "cut short")
-                write(path, rewrite == "whole" ? rewritten : rewritten.left(100));
-        }
-        if (!running) {  // killed: the lock goes with the process, nothing else does
-            temporaryOutput.release();
-            kept = KeptOriginal();
-        }
+        KeptOriginal::keep(path, {"_normOLDOLD"});  // killed: its claim goes with it, nothing else
+        write(dir.filePath("_normNEWNEW"), "half a WAV");
+        if (rewrite != "none")  // normalize-audio renames a new file over the old one
+            QVERIFY(QFile::remove(path));
+        if (rewrite == "whole" || rewrite == "cut short")
+            write(path, rewrite == "whole" ? rewritten : rewritten.left(100));
         clearKilledRuns(dir.path(), normalizeTemporaries);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), left);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size() - left.size(), hidden);
-        QCOMPARE(contents(path), song == "original" ? original : rewritten);
+        QCOMPARE(filesIn(dir.path()), QStringList({"_normOLDOLD", "song.wav"}));
+        QCOMPARE(contents(path), originalBack ? original : rewritten);
     }
 
     // What a tool says besides its progress, read chunk by chunk.

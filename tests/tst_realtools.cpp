@@ -2,7 +2,6 @@
 // End to end with the real lame, ffmpeg and normalize-audio: a Flash video
 // goes through all four pages, checked with ffprobe at each step; then the
 // failures the tools do not report, on awkward files and small disks, and Stop.
-#include "support/commands.h"
 #include "support/testkit.h"
 
 #include <QJsonArray>
@@ -55,12 +54,7 @@ class RealToolsTest : public QObject
         ::runBatch(*dialog, JobKind(kind), 120000);
         return column(page(kind).table, 1).join(' ');
     }
-    // Why the first row did not end "OK.", or what its "OK." warns of: the first sentence.
-    QString reasonOfFirstRow(int kind) const
-    {
-        const QTableWidgetItem *status = page(kind).table->item(0, 1);
-        return status ? status->data(Qt::AccessibleDescriptionRole).toString().section('\n', 0, 0) : QString();
-    }
+    QString reasonOfFirstRow(int kind) const { return firstReason(page(kind).table); }
     // Runs the page's batch of one file and presses Stop while the tool
     // writes, held still the moment its unfinished output appears so that
     // Stop meets it there: the row's status.
@@ -86,10 +80,7 @@ class RealToolsTest : public QObject
         return caught ? column(page(kind).table, 1).join(' ') : "not caught writing";
     }
     // What a tool left unfinished in a folder: hidden files and normalize-audio's "_norm" files.
-    QStringList leftovers(const QString &folder) const
-    {
-        return QDir(path(folder)).entryList({".*", "_norm*"}, QDir::Files | QDir::Hidden);
-    }
+    QStringList leftovers(const QString &folder) const { return filesIn(path(folder), {".*", "_norm*"}); }
 
 private slots:
     void initTestCase()

@@ -1,11 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""A folder whose disk fails every flush: it passes everything through to
-ROOT except fsync and fdatasync, of files and folders alike, which end in an
-I/O error (EIO), as a network folder or a dying USB stick can.
-
-    failingflush.py ROOT MOUNTPOINT   (in the foreground, until unmounted)
-"""
+"""failingflush.py ROOT MOUNTPOINT: ROOT at MOUNTPOINT, but every flush of a file or folder
+fails (EIO), as on a network folder or a dying USB stick. In the foreground, until unmounted."""
 import errno
 import os
 import sys
@@ -15,6 +11,10 @@ from fusepy import FUSE, FuseOSError, Operations
 # Calls that go to an os function with the path under ROOT and that many of their arguments.
 PASSED_ON = {'chmod': (os.chmod, 1), 'chown': (os.chown, 2), 'mkdir': (os.mkdir, 1), 'rmdir': (os.rmdir, 0),
              'unlink': (os.unlink, 0), 'truncate': (os.truncate, 1), 'utimens': (os.utime, 1), 'open': (os.open, 1)}
+
+
+def fields(result, prefix):
+    return {key: getattr(result, key) for key in dir(result) if key.startswith(prefix) and not key.endswith('_ns')}
 
 
 class FailingFlush(Operations):
@@ -33,12 +33,10 @@ class FailingFlush(Operations):
             raise FuseOSError(errno.ENOSYS)
 
     def getattr(self, path, fh=None):
-        st = os.lstat(path)
-        return {key: getattr(st, key) for key in dir(st) if key.startswith('st_') and not key.endswith('_ns')}
+        return fields(os.lstat(path), 'st_')
 
     def statfs(self, path):
-        st = os.statvfs(path)
-        return {key: getattr(st, key) for key in dir(st) if key.startswith('f_')}
+        return fields(os.statvfs(path), 'f_')
 
     def readdir(self, path, fh):
         return ['.', '..'] + os.listdir(path)
@@ -60,9 +58,6 @@ class FailingFlush(Operations):
 
     def release(self, path, fh):
         os.close(fh)
-
-    def flush(self, path, fh):
-        return 0
 
     def fsync(self, path, datasync, fh):
         raise FuseOSError(errno.EIO)

@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the tests share: a look inside the dialog, answers to its modal
-// windows as a user would give them, and stand-in tools first on the PATH.
+// windows as a user would give them, stand-in tools first on the PATH, the
+// commands run around the program and what a folder and its files hold.
 #include "tonquirl.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCryptographicHash>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -58,6 +61,33 @@ inline QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file in the folder that matches, hidden ones too.
+inline QStringList filesIn(const QString &folder, const QStringList &patterns = {})
+{
+    return QDir(folder).entryList(patterns, QDir::Files | QDir::Hidden | QDir::System);
+}
+
+inline QByteArray hashOf(const QString &path)
+{
+    QFile file(path);
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    return file.open(QIODevice::ReadOnly) && hash.addData(&file) ? hash.result() : QByteArray();
+}
+
+// Runs a command to its end: whether it succeeded, and what it printed.
+inline bool run(const QString &program, const QStringList &arguments, QString *output = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    const bool succeeded = process.waitForFinished(120000) && process.exitStatus() == QProcess::NormalExit
+                        && process.exitCode() == 0;
+    if (!succeeded)
+        qWarning("%s failed: %s", qPrintable(program), process.readAllStandardError().constData());
+    if (output)
+        *output = QString::fromUtf8(process.readAllStandardOutput().trimmed());
+    return succeeded;
 }
 
 inline void write(const QString &path, const QByteArray &bytes)
@@ -149,6 +179,13 @@ inline QStringList column(QTableWidget *table, int col)
     for (int row = 0; row < table->rowCount(); ++row)
         texts << (table->item(row, col) ? table->item(row, col)->text() : QStringLiteral("-"));
     return texts;
+}
+
+// Why a row did not end "OK.", or what its "OK." warns of: the first sentence.
+inline QString firstReason(QTableWidget *table, int row = 0)
+{
+    const QTableWidgetItem *status = table->item(row, 1);
+    return status ? status->data(Qt::AccessibleDescriptionRole).toString().section('\n', 0, 0) : QString();
 }
 
 // Waits until the page's batch has ended: its start button is off and no box is open.
