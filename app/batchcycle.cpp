@@ -352,6 +352,8 @@ bool BatchCycle::nextRowFollows(const JobPage &page, const RowEnd &end, bool bat
 // unlocked, and after its last row the batch is complete.
 void BatchCycle::endBatch(const JobPage &page)
 {
+    // "Stop" pressed while the last results were flushed must not kill the next batch's tool.
+    stopDeadline.stop();
     endAwaitsSettling = false;
     state = State::Idle;
     runningPage = nullptr;
