@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QMenu>
 #include <QShortcut>
 #include <QStyle>
 #include <QTableWidget>
@@ -124,6 +125,36 @@ void addAction(QTableWidget *table, const char *text, QKeySequence::StandardKey 
     table->addAction(action);
 }
 
+// The table's one context menu, built once: a menu made afresh at each
+// opening left a screen reader with the first one's items, gone by then.
+// Opened from the keys, its first item is current, so that a screen reader
+// says it at once.
+class ContextMenu : public QObject
+{
+public:
+    explicit ContextMenu(QTableWidget *table) : QObject(table), menu(new QMenu(table))
+    {
+        menu->addActions(table->actions());
+        table->installEventFilter(this);
+        table->viewport()->installEventFilter(this);  // a right click arrives there
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() != QEvent::ContextMenu)
+            return false;
+        const auto *request = static_cast<QContextMenuEvent *>(event);
+        menu->popup(request->globalPos());
+        if (request->reason() == QContextMenuEvent::Keyboard)
+            menu->setActiveAction(menu->actions().value(0));
+        return true;
+    }
+
+private:
+    QMenu *menu;
+};
+
 } // namespace
 
 void offerCopy(QTableWidget *table)
@@ -131,7 +162,7 @@ void offerCopy(QTableWidget *table)
     addAction(table, QT_TRANSLATE_NOOP("tonquirl", "Kopieren"), QKeySequence::Copy, [table] { copyRows(table); });
     addAction(table, QT_TRANSLATE_NOOP("tonquirl", "Alles auswählen"), QKeySequence::SelectAll,
               [table] { table->selectAll(); });
-    table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    new ContextMenu(table);
     // Shift+F10 opens it too, at the current row, as the menu key does.
     new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), table, table, [table] {
         const QPoint cell = table->visualRect(table->currentIndex()).center();

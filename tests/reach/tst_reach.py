@@ -90,7 +90,7 @@ def read_and_copy_the_results(session):
     session.keys("Return")
     session.wait_for(lambda: session.clipboard() == line["c"], "Kopieren copying the row clicked")
     window.wait_until_focused("table cell", "c.mp3", "the focus back in the table")
-    session.keys("shift+F10", "Down", "Down")
+    session.keys("shift+F10", "Down")  # "Kopieren" is current at once
     window.wait_until_focused("menu item", "Alles auswählen", "the menu's second item")
     session.keys("Return")
     window.wait_until_focused("table cell", "c.mp3", "the focus back in the table")
