@@ -61,11 +61,20 @@ int writeAll(int fd, const QByteArray &bytes)
     return 0;
 }
 
-// Renames the kept original back onto the file's name, and flushes the folder.
-void renameBack(const QString &link, const QString &path)
+// Puts the kept original back under the file's name and flushes the folder;
+// false when it cannot be renamed there. Renaming one name of a file onto
+// another does nothing: where the tool left the file as it was, the kept name just goes.
+bool restore(const QString &link, const QString &path)
 {
-    if (std::rename(QFile::encodeName(link).constData(), QFile::encodeName(path).constData()) == 0)
-        flushFolderOf(path);
+    const QByteArray kept = QFile::encodeName(link), name = QFile::encodeName(path);
+    if (sameFile(kept, name)) {
+        ::unlink(kept.constData());
+        return true;
+    }
+    if (std::rename(kept.constData(), name.constData()) != 0)
+        return false;
+    flushFolderOf(path);
+    return true;
 }
 
 } // namespace
@@ -134,13 +143,8 @@ int KeptOriginal::letGo()
 
 void KeptOriginal::putBack()
 {
-    if (!link.isEmpty()) {
-        // Renaming one name of a file onto another does nothing: the tool left the file as it was.
-        if (sameFile(QFile::encodeName(link), QFile::encodeName(path)))
-            ::unlink(QFile::encodeName(link).constData());
-        else
-            renameBack(link, path);
-    }
+    if (!link.isEmpty())
+        restore(link, path);
     link.clear();
     note.remove();
 }
@@ -160,19 +164,14 @@ QSet<QString> settleAbandonedOriginal(ClaimedFile note)
     }
     const QString path = QFileInfo(note.path()).dir().filePath(fileName);
     const QString link = linkBeside(note.path(), fileName);
-    const QByteArray linkName = QFile::encodeName(link), name = QFile::encodeName(path);
-    struct stat kept = {};
-    if (::lstat(linkName.constData(), &kept) == 0) {
-        if (!QFileInfo::exists(path)) {
-            if (std::rename(linkName.constData(), name.constData()) != 0)
-                return toolTemporaries;  // the note stays, and with it the original
-            flushFolderOf(path);
-        } else if (sameFile(linkName, name)
-                   || (keepsAllFrames(readWaveHeader(link), path) && flushFile(path) == 0)) {
-            ::unlink(linkName.constData());  // the tool had not replaced it, or replaced it whole
-        } else {
-            renameBack(link, path);
-        }
+    if (QFile::exists(link)) {
+        // The tool replaced the file whole: its rewrite stands, once on the disk.
+        const bool rewriteStands = QFileInfo::exists(path) && !sameFile(QFile::encodeName(link), QFile::encodeName(path))
+                                && keepsAllFrames(readWaveHeader(link), path) && flushFile(path) == 0;
+        if (rewriteStands)
+            ::unlink(QFile::encodeName(link).constData());
+        else if (!restore(link, path))
+            return toolTemporaries;  // the note stays, and with it the original
     }
     note.remove();
     return toolTemporaries;

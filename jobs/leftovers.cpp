@@ -3,17 +3,11 @@
 
 #include "claimedfile.h"
 #include "keptoriginal.h"
+#include "outputfiles.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
-namespace {
-
-const QString hiddenPrefix = QStringLiteral(".tonquirl-");
-constexpr qsizetype randomLetters = 6;
-
-} // namespace
 
 void clearKilledRuns(const QString &folder, QSet<QString> (*toolTemporaries)(const QString &folder))
 {
@@ -37,7 +31,7 @@ void clearKilledRuns(const QString &folder, QSet<QString> (*toolTemporaries)(con
     }
     for (const QString &name : hidden) {
         // A kept original goes with its note, and a running row's stays.
-        const QString note = name.left(hiddenPrefix.size() + randomLetters) + keptOriginalNoteSuffix;
+        const QString note = name.left(hiddenPrefix.size() + hiddenRandomLetters) + keptOriginalNoteSuffix;
         if (name.endsWith(keptOriginalNoteSuffix) || dir.exists(note))
             continue;
         ClaimedFile::takeOver(dir.filePath(name)).remove();

@@ -127,7 +127,7 @@ RowEnd::Kind kindOfFileError(int error)
 
 RowEnd::Kind kindOfFlushError(int error)
 {
-    return error == ENOSPC || error == EDQUOT ? RowEnd::DiskFull : RowEnd::NotSaved;
+    return kindOfFileError(error) == RowEnd::DiskFull ? RowEnd::DiskFull : RowEnd::NotSaved;
 }
 
 QString reasonFor(const RowEnd &end, const QStringList &toolLines)

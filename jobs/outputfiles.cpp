@@ -26,7 +26,7 @@ QString createHiddenBeside(const QString &finalPath, const std::function<int(con
     const QFileInfo final(finalPath);
     const QString suffix = final.suffix().isEmpty() ? QString() : QLatin1Char('.') + final.suffix();
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const QString path = final.dir().filePath(QStringLiteral(".tonquirl-") + randomLetters(6) + suffix);
+        const QString path = final.dir().filePath(hiddenPrefix + randomLetters(hiddenRandomLetters) + suffix);
         const int error = create(QFile::encodeName(path));
         if (error == 0)
             return path;

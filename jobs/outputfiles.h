@@ -11,6 +11,10 @@
 // stopped run thus never leaves a partial file under the final name, nor
 // touches a file that was there before.
 
+// The hidden files' names: this prefix, this many random letters, then a suffix.
+inline const QString hiddenPrefix = QStringLiteral(".tonquirl-");
+constexpr int hiddenRandomLetters = 6;
+
 // Makes a new hidden file in the folder of `finalPath`, ending in the same
 // suffix (the tools pick the format from it), such as
 // "/out/.tonquirl-k3XbQ9.wav" for "/out/song.wav". `create` makes the file
