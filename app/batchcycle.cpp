@@ -23,7 +23,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QProgressBar>
+#include "quietprogressbar.h"
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>

@@ -5,16 +5,15 @@
 #include "jobpage.h"
 #include "jobtable.h"
 #include "outcome.h"
+#include "quietprogressbar.h"
 
-#include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
 
 namespace {
 
-// How often what a person watches changes. The bar repaints itself at once
-// on every new value, and a screen reader hears of each; 25 values a second
-// look as smooth, and the table repaints as often. A batch of short files
+// How often what a person watches changes. The bar is painted 25 times a
+// second at most, which looks as smooth, and the table as often. A batch of short files
 // moves the marked row ten times a second, not once a file. The time left
 // changes once a second.
 constexpr int barIntervalMs = 40;
@@ -67,6 +66,7 @@ void BatchView::rowEnded(bool batchGoesOn)
 void BatchView::ended(bool completed)
 {
     barRefresh.flush();
+    page->progressBar->tellNow();
     tableRefresh.flush();
     rowRefresh.cancel();
     positionRefresh.cancel();
@@ -103,7 +103,7 @@ void BatchView::repaintTable()
 void BatchView::showPendingPercent()
 {
     if (page && pendingPercent >= 0)
-        page->progressBar->setValue(pendingPercent);
+        page->progressBar->showPercent(pendingPercent);
     pendingPercent = -1;
 }
 

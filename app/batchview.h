@@ -15,9 +15,10 @@ struct JobPage;
 // batch is and about how long it has left (the bar's tooltip, and the
 // "Stop" button's description for a screen reader), the taskbar entry's
 // progress, and the table's repaints. None of it needs to change faster
-// than a person can look: the bar takes at most 25 values a second, the
-// mark moves at most ten times a second, the time left once a second, and
-// statuses written in quick succession are painted together.
+// than a person can look: the bar is painted at most 25 times a second and
+// tells a screen reader its value four times a second, the mark moves at
+// most ten times a second, the time left once a second, and statuses
+// written in quick succession are painted together.
 class BatchView
 {
 public:

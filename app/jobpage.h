@@ -12,7 +12,7 @@
 
 class QLineEdit;
 class QProcess;
-class QProgressBar;
+class QuietProgressBar;
 class QPushButton;
 class QTableWidget;
 
@@ -42,7 +42,7 @@ struct JobPage {
     QPushButton *openButton;
     QPushButton *saveButton = nullptr;   // null on the same pages as saveEdit
     QPushButton *startButton;
-    QProgressBar *progressBar;
+    QuietProgressBar *progressBar;
     const char *fileFilter;
     const char *openWithSuffix = nullptr;  // files named on the command line with it come here
     const char *program;

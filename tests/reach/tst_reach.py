@@ -8,6 +8,7 @@ back through AT-SPI and the clipboard, never from inside the program.
 Usage: tst_reach.py PROGRAM STUBTOOL. Exits 77 (skipped) where the desktop
 cannot run here."""
 import sys
+import time
 
 import desktop
 from window import Window
@@ -172,8 +173,33 @@ def see_the_tags_beforehand(session):
     session.wait_for(lambda: described(0) == "Titel: 03 · Artist: Artist · Nr.: Song", "the tag following the pattern")
 
 
+def follow_a_batch_in_peace(session):
+    """A screen reader listening to every kind of event (as Orca does) hears
+    at most 3 a row of a batch of short files, and the bar's value at most 4
+    times a second, of short rows and of long ones."""
+    heard = []
+    listener = session.Atspi.EventListener.new(lambda event: heard.append(
+        "bar" if event.type.endswith("accessible-value") and event.source.get_role_name() == "progress bar" else ""))
+    for kind in ("object:", "window:", "focus:"):  # left registered: deregistering ends the session's listener too
+        listener.register(kind)
+    long_row = "".join(f"err Frame# {frame}/100 \nsleep 30\n" for frame in range(1, 101))  # 25 counts a second
+    for rows, script in ((150, ""), (3, long_row)):
+        window = Window(session, {f"{row:03}.mp3": script for row in range(rows)})
+        window.tab_to("push button", "Back to Wave")
+        session.pump(0.5)
+        heard.clear()
+        start = time.monotonic()
+        session.keys("space")
+        session.wait_for(lambda: window.find("alert", "tonquirl", within=window.app), "the completion box")
+        seconds = time.monotonic() - start
+        assert rows < 100 or len(heard) <= 3 * rows, f"{len(heard)} events for {rows} rows"
+        changes = heard.count("bar") / 2  # Qt sends each change of a value twice
+        assert changes <= 4 * seconds + 2, f"the bar's value changed {changes} times in {seconds:.1f} s"
+        session.close_programs()
+
+
 WHAT_A_PERSON_DOES = [tab_through_every_page, read_and_copy_the_results, follow_and_stop_a_batch, hear_the_info,
-                      see_the_tags_beforehand]
+                      see_the_tags_beforehand, follow_a_batch_in_peace]
 
 
 if __name__ == "__main__":
