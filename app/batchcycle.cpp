@@ -393,6 +393,7 @@ void BatchCycle::completeBatch(const JobPage &page)
         page.progressBar->setValue(100);
     currentRow = 0;
     tellHowItEnded(&dialog, desktop, page.table, QCoreApplication::translate("tonquirl", page.completionMessage));
+    focusRowToLookAt(page.table);
 }
 
 // The WAV files written go on to the Normalize and wav -> mp3 pages, listed

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "batchview.h"
 
+#include "completion.h"
 #include "desktopintegration.h"
 #include "jobpage.h"
-#include "jobtable.h"
-#include "outcome.h"
 #include "quietprogressbar.h"
 
 #include <QPushButton>
@@ -75,7 +74,13 @@ void BatchView::ended(bool completed)
     desktop.hideProgress();
     page->progressBar->setToolTip(QString());
     page->startButton->setAccessibleDescription(QString());
-    showHowItEnded();
+    // Before the start button goes off, which would send the focus on. A
+    // completed batch's box comes first: a focus that moves in the window
+    // behind it as it opens can make a screen reader drop the box's message.
+    if (completed)
+        page->startButton->clearFocus();
+    else
+        focusRowToLookAt(page->table);
     page = nullptr;
 }
 
@@ -140,13 +145,4 @@ void BatchView::showPosition()
         return;
     page->progressBar->setToolTip(position);
     page->startButton->setAccessibleDescription(position);
-}
-
-// Before the start button goes off, which would send the focus on; it
-// stays there when the completion box closes.
-void BatchView::showHowItEnded()
-{
-    const int first = firstRowWithout(page->table, RowStatus::ok);
-    page->table->setFocus(Qt::OtherFocusReason);
-    page->table->setCurrentCell(first < 0 ? 0 : first, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }

@@ -28,9 +28,9 @@ public:
     void rowStarted(int row, int rows);
     void percentRead(int percent);  // of the running file, as the tool wrote it
     void rowEnded(bool batchGoesOn);
-    // The batch ended, `completed` or not: what is pending is shown, the
-    // time left goes, and the keyboard focus goes to the first row that did
-    // not end "OK.", or the first row, so that a screen reader says how it ended.
+    // The batch ended, `completed` or not: what is pending is shown and the
+    // time left goes. A stopped batch's focus goes to the row to look at; a
+    // completed one's leaves the start button, to go there after the box.
     void ended(bool completed);
     // The program or the window is going away.
     void abandoned();
@@ -41,7 +41,6 @@ private:
     void showPendingPercent();
     void showRunningRow();
     void showPosition();
-    void showHowItEnded();
 
     DesktopIntegration &desktop;
     const JobPage *page = nullptr;  // while a batch runs

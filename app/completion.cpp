@@ -30,3 +30,10 @@ void tellHowItEnded(QWidget *window, DesktopIntegration &desktop, const QTableWi
     box.setTextFormat(Qt::PlainText);  // a file's name is no markup
     box.exec();
 }
+
+void focusRowToLookAt(QTableWidget *table)
+{
+    const int first = firstRowWithout(table, RowStatus::ok);
+    table->setFocus(Qt::OtherFocusReason);
+    table->setCurrentCell(first < 0 ? 0 : first, 0, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
