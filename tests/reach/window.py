@@ -79,9 +79,11 @@ class Window:
         return self.session.wait_for(lambda: self.describe(self.focused())[:2] == (role, name) and self.focused(),
                                      what)
 
-    @staticmethod
-    def describe(node):
-        return (node.get_role_name(), node.get_name(), node.get_description()) if node else (None, None, None)
+    def describe(self, node):
+        try:
+            return (node.get_role_name(), node.get_name(), node.get_description()) if node else (None, None, None)
+        except self.session.GLib.Error:  # gone since its event, such as a closed menu's item
+            return (None, None, None)
 
     def row(self, cell):
         """What a screen reader reads of the row of a table cell: each cell's text and description."""
