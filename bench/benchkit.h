@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 inline double median(std::vector<double> values)
@@ -17,7 +18,9 @@ inline double median(std::vector<double> values)
 // Lists the files on the page as Open does and runs the batch to its end
 // under a real event loop, as the program runs (QTest's waiting sleeps
 // between rounds): milliseconds from the click to the completion box.
-inline double runBatch(tonquirl &dialog, JobKind kind, const QStringList &paths)
+// `started` is called just before the click, `ended` as the box opens.
+inline double runBatch(tonquirl &dialog, JobKind kind, const QStringList &paths,
+                       const std::function<void()> &started = [] {}, const std::function<void()> &ended = [] {})
 {
     DialogProbe::listPicked(dialog, kind, paths);
     QEventLoop loop;
@@ -25,9 +28,11 @@ inline double runBatch(tonquirl &dialog, JobKind kind, const QStringList &paths)
     double millis = -1;
     ModalAnswers box([&](QWidget *modal) {
         millis = timer.nsecsElapsed() / 1e6;
+        ended();
         modal->close();
         loop.quit();
     });
+    started();
     timer.start();
     QPushButton *start = DialogProbe::page(dialog, kind).startButton;
     start->setFocus(Qt::MouseFocusReason);  // as a click on it gives it
