@@ -26,9 +26,9 @@ class Unavailable(Exception):
     """What the desktop needs is not there."""
 
 
-def missing():
-    """What this machine lacks to run the desktop, or an empty list."""
-    lacking = [tool for tool in NEEDED if not shutil.which(tool)]
+def missing(needs=()):
+    """What this machine lacks to run the desktop and the programs `needs`, or an empty list."""
+    lacking = [tool for tool in NEEDED + list(needs) if not shutil.which(tool)]
     if not os.path.exists(BUS_LAUNCHER):
         lacking.append(BUS_LAUNCHER)
     try:
@@ -44,18 +44,8 @@ def _die_with_us():
     ctypes.CDLL(None).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG: nothing outlives the test
 
 
-SYSTEM_BUS = """<busconfig>
-  <type>system</type>
-  <listen>unix:dir={folder}</listen>
-  <auth>EXTERNAL</auth>
-  <policy context="default">
-    <allow user="*"/>
-    <allow own="*"/>
-    <allow send_destination="*"/>
-    <allow receive_sender="*"/>
-  </policy>
-</busconfig>
-"""
+SYSTEM_BUS = ("<busconfig><type>system</type><listen>unix:dir={folder}</listen><auth>EXTERNAL</auth><policy context='default'>"
+              "<allow user='*'/><allow own='*'/><allow send_destination='*'/><allow receive_sender='*'/></policy></busconfig>")
 
 
 class Desktop:
@@ -213,10 +203,10 @@ class Desktop:
         return process, self.wait_for(application, "the program's window on the accessibility bus")
 
 
-def run(cases, tonquirl, stubtool, **options):
+def run(cases, tonquirl, stubtool, needs=(), **options):
     """Runs each case, a function of the desktop, and says how each went;
     gives the exit status: 0, 1 when a case failed, or SKIP."""
-    lacking = missing()
+    lacking = missing(needs)
     if lacking:
         print("SKIP: missing " + ", ".join(lacking))
         return SKIP

@@ -1,14 +1,10 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""What the screen reader Orca says of the program, read from Orca's own
-debug output ("SPEECH OUTPUT"), with speech-dispatcher's dummy module as
-its voice, on the desktop of desktop.py.
-
-Usage: tst_heard.py PROGRAM STUBTOOL. Exits 77 (skipped) where Orca,
-speech-dispatcher or the desktop are not there."""
+"""What the screen reader Orca says of the program on the desktop of desktop.py, read from its debug output,
+with speech-dispatcher's dummy module as its voice. Usage: tst_heard.py PROGRAM STUBTOOL; exits 77 (skipped)
+where Orca, speech-dispatcher or the desktop are not there."""
 import os
 import re
-import shutil
 import sys
 
 import desktop
@@ -23,10 +19,10 @@ class Orca:
         self.session, self.log = session, session.folder + "/orca.log"
         voice = session.folder + "/speech-dispatcher"
         os.mkdir(voice)
-        with open(voice + "/speechd.conf", "w") as config:
-            config.write('AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\nAudioOutputMethod "libao"\n')
-        with open(session.folder + "/.libao", "w") as config:
-            config.write("default_driver=null\n")  # a voice that is heard by nobody
+        for path, text in ((voice + "/speechd.conf", 'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n'
+                            'AudioOutputMethod "libao"\n'), (session.folder + "/.libao", "default_driver=null\n")):
+            with open(path, "w") as config:  # a voice that is heard by nobody
+                config.write(text)
         session.env["SPEECHD_ADDRESS"] = f"unix_socket:{voice}/socket"
         session._start(["speech-dispatcher", "--run-single", "--timeout", "0", "--communication-method",
                         "unix_socket", "--socket-path", voice + "/socket", "--config-dir", voice])
@@ -39,9 +35,8 @@ class Orca:
 
     def said(self):
         """What Orca said, in order, each interruption of its speech as None."""
-        if not os.path.exists(self.log):
-            return []
-        with open(self.log, errors="replace") as log:
+        with open(self.log, "a+", errors="replace") as log:  # made here when Orca has not yet made it
+            log.seek(0)
             return [match[2] and re.sub(r"\n +", "\n", match[2]) for match in UTTERANCE.finditer(log.read())]
 
     def wait_until_said(self, condition, what):
@@ -49,9 +44,8 @@ class Orca:
 
 
 def hear_the_box_whole(session):
-    """Orca reads each completion box whole, its message not cut off, and
-    then the failed row the focus is on, three batches in a row, the middle
-    one of 150 files."""
+    """Orca reads each completion box whole, its message not cut off, then the failed row the focus is on,
+    three batches in a row, the middle one of 150 files."""
     orca = Orca(session)
     for rows in (5, 150, 5):
         window = Window(session, {f"{row:03}-Artist-Song.mp3": "exit 1\n" if row == 3 else "" for row in range(rows)})
@@ -72,8 +66,4 @@ def hear_the_box_whole(session):
 
 
 if __name__ == "__main__":
-    lacking = [tool for tool in ("orca", "speech-dispatcher") if not shutil.which(tool)]
-    if lacking:
-        print("SKIP: missing " + ", ".join(lacking))
-        sys.exit(desktop.SKIP)
-    sys.exit(desktop.run([hear_the_box_whole], *sys.argv[1:3]))
+    sys.exit(desktop.run([hear_the_box_whole], *sys.argv[1:3], needs=["orca", "speech-dispatcher"]))
