@@ -17,8 +17,8 @@ struct JobPage;
 // progress, and the table's repaints. None of it needs to change faster
 // than a person can look: the bar is painted at most 25 times a second and
 // tells a screen reader its value four times a second, the mark moves at
-// most ten times a second, the time left once a second, and statuses
-// written in quick succession are painted together.
+// most four times a second, the position and the time left change once a
+// second, and statuses written in quick succession are painted together.
 class BatchView
 {
 public:
