@@ -11,6 +11,7 @@
 #include "leftovers.h"
 #include "outcome.h"
 #include "outputfiles.h"
+#include "quietprogressbar.h"
 #include "rowpaths.h"
 #include "screenreader.h"
 #include "stayawake.h"
@@ -23,7 +24,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
-#include "quietprogressbar.h"
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>

@@ -12,10 +12,10 @@
 namespace {
 
 // How often what a person watches changes. The bar is painted 25 times a
-// second at most, which looks as smooth, and the table as often. A batch of short files
-// moves the marked row four times a second, not once a file: each move is a
-// few events for every screen reader. Where the batch is and the time left
-// change once a second.
+// second at most, which looks as smooth, and the table as often. A batch of
+// short files moves the marked row four times a second, not once a file:
+// each move is a few events for every screen reader. Where the batch is and
+// the time left change once a second.
 constexpr int barIntervalMs = 40;
 constexpr int rowIntervalMs = 250;
 constexpr int positionIntervalMs = 1000;
