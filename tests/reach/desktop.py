@@ -69,26 +69,26 @@ class Desktop:
         read, write = os.pipe()
         # -noreset: a server that resets when its last client leaves (the accessibility
         # bus's launcher, once it has set its address on the display) turns the next away.
-        self._start(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"],
-                    pass_fds=(write,))
+        self.start_service(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                            "-noreset"], pass_fds=(write,))
         os.close(write)
         with os.fdopen(read) as display:
             number = display.readline().strip()
         if not number:
             raise Unavailable("Xvfb did not start")
         self.env["DISPLAY"] = ":" + number
-        bus = self._start(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE)
+        bus = self.start_service(["dbus-daemon", "--session", "--nofork", "--print-address=1"], stdout=subprocess.PIPE)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         self.env["DBUS_SYSTEM_BUS_ADDRESS"] = f"unix:path={self.folder}/no-system-bus"
         if system_bus:
             with open(self.folder + "/system.conf", "w") as config:
                 config.write(SYSTEM_BUS.format(folder=self.folder))
-            bus = self._start(["dbus-daemon", "--config-file=" + self.folder + "/system.conf", "--nofork",
+            bus = self.start_service(["dbus-daemon", "--config-file=" + self.folder + "/system.conf", "--nofork",
                                "--print-address=1"], stdout=subprocess.PIPE)
             self.env["DBUS_SYSTEM_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
-        self._start([BUS_LAUNCHER, "--launch-immediately"])
+        self.start_service([BUS_LAUNCHER, "--launch-immediately"])
         with open(self.folder + "/openbox.log", "w") as said:
-            self._start(["openbox", "--sm-disable"], stdout=said, stderr=said)
+            self.start_service(["openbox", "--sm-disable"], stdout=said, stderr=said)
         self._wait(lambda: subprocess.run(
             ["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
              "org.a11y.Bus.GetAddress"], env=self.env, capture_output=True).returncode == 0, "the accessibility bus")
@@ -114,7 +114,7 @@ class Desktop:
                      "object:text-caret-moved", "object:property-change:accessible-name"):
             self.listener.register(kind)
 
-    def _start(self, argv, **options):
+    def start_service(self, argv, **options):
         """A service of the desktop, in a process group of its own with all it starts."""
         options.setdefault("stdout", subprocess.DEVNULL)
         options.setdefault("stderr", subprocess.DEVNULL)

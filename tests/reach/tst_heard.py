@@ -24,13 +24,14 @@ class Orca:
             with open(path, "w") as config:  # a voice that is heard by nobody
                 config.write(text)
         session.env["SPEECHD_ADDRESS"] = f"unix_socket:{voice}/socket"
-        session._start(["speech-dispatcher", "--run-single", "--timeout", "0", "--communication-method",
+        session.start_service(["speech-dispatcher", "--run-single", "--timeout", "0", "--communication-method",
                         "unix_socket", "--socket-path", voice + "/socket", "--config-dir", voice])
         # Orca writes its debug output in blocks, and keeps the last one while nothing happens.
         by_line = ("import builtins, runpy, sys; sys.argv[0] = '/usr/bin/orca'; opened = open; "
                    "builtins.open = lambda name, *rest, **options: opened(name, *rest, **dict(options, buffering=1) "
                    "if name == sys.argv[2] else options); runpy.run_path('/usr/bin/orca', run_name='__main__')")
-        session._start(["/usr/bin/python3", "-c", by_line, "--debug-file", self.log, "--user-prefs", session.folder + "/orca"])
+        session.start_service(["/usr/bin/python3", "-c", by_line, "--debug-file", self.log,
+                               "--user-prefs", session.folder + "/orca"])
         self.wait_until_said(lambda said: "Screen reader on." in said, "Orca starting")
 
     def said(self):
