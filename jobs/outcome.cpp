@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "outcome.h"
 
+#include "toolmessages.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLocale>
@@ -176,6 +178,16 @@ QStringList withRealName(QStringList lines, const QString &temporaryPath, const 
 {
     if (temporaryPath.isEmpty())
         return lines;
+    const QString temporaryName = QFileInfo(temporaryPath).fileName(), realName = QFileInfo(realPath).fileName();
+    // A line cut at its length can end in the first part of the name.
+    for (QString &line : lines) {
+        for (qsizetype part = temporaryName.size() - 1; line.size() >= toolLineLength && part >= 2; --part) {
+            if (line.endsWith(QStringView(temporaryName).left(part))) {
+                line.replace(line.size() - part, part, realName);
+                break;
+            }
+        }
+    }
     lines.replaceInStrings(temporaryPath, realPath);
-    return lines.replaceInStrings(QFileInfo(temporaryPath).fileName(), QFileInfo(realPath).fileName());
+    return lines.replaceInStrings(temporaryName, realName);
 }

@@ -9,7 +9,7 @@
 namespace {
 
 constexpr int linesKept = 5;
-constexpr qsizetype lineLength = 400;  // a longer line is cut
+constexpr qsizetype textsReach = 128;  // longer than any text or counter looked for
 
 const QRegularExpression &terminalControls()
 {
@@ -49,23 +49,26 @@ bool isProgressLine(QStringView line)
 
 void ToolMessages::read(const QString &chunk)
 {
-    // The line being written is read again with the chunk, so that a text
-    // split between two reads is found.
+    // The end of what came before is read again with the chunk, so that a
+    // text split between two reads is found, also far into a long line.
+    const QString searched = recent + chunk;
+    failed = failed || containsAny(searched, texts.failure);
+    diskFull = diskFull || containsAny(searched, diskFullPhrases());
+    damaged = damaged || containsAny(searched, texts.damage);
+    silent = silent || containsAny(searched, texts.silence);
+    readCounters(searched);
+    recent = searched.right(textsReach);
+    // The line being written, kept cut as it is shown.
     const QString text = unfinished + chunk;
-    failed = failed || containsAny(text, texts.failure);
-    diskFull = diskFull || containsAny(text, diskFullPhrases());
-    damaged = damaged || containsAny(text, texts.damage);
-    silent = silent || containsAny(text, texts.silence);
-    readCounters(text);
     qsizetype start = 0;
     for (qsizetype at = 0; at < text.size(); ++at) {
         const QChar c = text.at(at);
         if (c != QLatin1Char('\n') && c != QLatin1Char('\r'))
             continue;
-        keepIfMeaningful(QStringView(text).mid(start, qMin(at - start, lineLength)));
+        keepIfMeaningful(QStringView(text).mid(start, qMin(at - start, toolLineLength)));
         start = at + 1;
     }
-    unfinished = text.mid(start, lineLength);
+    unfinished = text.mid(start, toolLineLength);
 }
 
 void ToolMessages::keepIfMeaningful(QStringView written)

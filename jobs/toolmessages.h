@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+// A tool's line longer than this is kept cut to this many characters.
+constexpr qsizetype toolLineLength = 400;
+
 // The texts by which a tool says what its exit code hides.
 struct ToolTexts {
     QStringList failure{};  // it failed (normalize-audio exits with 0 after "error reading")
@@ -42,6 +45,7 @@ private:
     ToolTexts texts;
     QStringList lines;
     QString unfinished;  // the line being written
+    QString recent;      // the end of what was read last
     bool failed = false;
     bool diskFull = false;
     bool damaged = false;
