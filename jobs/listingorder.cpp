@@ -36,16 +36,17 @@ qsizetype pageTaking(const QByteArray &name, const QByteArrayList &suffixes)
     return -1;
 }
 
+// A name with a NUL is none: the system would look at the name before it.
 bool isFolder(const QByteArray &path)
 {
     struct stat status = {};
-    return stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode);
+    return !path.contains('\0') && stat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
 bool isFile(const QByteArray &path)
 {
     struct stat status = {};
-    return stat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
+    return !path.contains('\0') && stat(path.constData(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 } // namespace
@@ -112,10 +113,16 @@ FilesForPages sortOutFiles(const QByteArrayList &paths, const QStringList &suffi
 
 namespace {
 
-// The name's own bytes: decoded to text, "%E9" would turn into U+FFFD.
-QByteArray pathOf(const QUrl &url)
+// The local file's name as its own bytes (decoded to text, "%E9" would turn
+// into U+FFFD), or nothing for an address that names no local file. Such an
+// address names a file from the root: "file:a.wav" would otherwise lead to
+// one in the program's working folder.
+QByteArray localPathOf(const QUrl &url)
 {
-    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!url.isLocalFile())
+        return {};
+    const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    return path.startsWith('/') && !path.contains('\0') ? path : QByteArray();  // no name holds a NUL
 }
 
 } // namespace
@@ -124,9 +131,9 @@ bool carriesFilesToList(const QList<QUrl> &urls, const QStringList &suffixes, co
 {
     const QByteArrayList suffixesAsBytes = suffixBytes(suffixes);
     return std::any_of(urls.cbegin(), urls.cend(), [&](const QUrl &url) {
-        if (!url.isLocalFile())
+        const QByteArray path = localPathOf(url);
+        if (path.isEmpty())
             return false;
-        const QByteArray path = pathOf(url);
         const qsizetype page = pageTaking(path, suffixesAsBytes);
         return page >= 0 ? pageOn(int(page)) : isFolder(path);
     });
@@ -137,9 +144,9 @@ QByteArrayList filesOfDrop(const QList<QUrl> &urls, const QStringList &suffixes)
     const QByteArrayList suffixesAsBytes = suffixBytes(suffixes);
     QByteArrayList files;
     for (const QUrl &url : urls) {
-        if (!url.isLocalFile())
+        const QByteArray path = localPathOf(url);
+        if (path.isEmpty())
             continue;
-        const QByteArray path = pathOf(url);
         if (!isFolder(path)) {
             files << path;
             continue;
