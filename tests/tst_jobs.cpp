@@ -54,45 +54,6 @@ private slots:
         QCOMPARE(id3Arguments(pattern, fileName), expected << "--add-id3v2");
     }
 
-    // A whole output that holds less than its input promised, by what the
-    // tool said and how many seconds the WAV it wrote holds.
-    void warnings_data()
-    {
-        QTest::addColumn<QString>("chunks");  // split at '~'
-        QTest::addColumn<double>("seconds");  // of the WAV written; 0: no WAV
-        QTest::addColumn<QString>("warning");
-        const auto row = [](const char *tag, const char *chunks, double seconds, const char *warning) {
-            QTest::newRow(tag) << QString(chunks) << seconds << QString::fromUtf8(warning);
-        };
-        const char *cutOff = "Die Eingabe ist beschädigt oder unvollständig: 1,5 s von 3,0 s umgewandelt.";
-        row("decoded whole", "\rFrame#   115/116   128 kbps   MS   \rFrame#   116/116   128 kbps   MS   \n", 3.03, "");
-        row("decoded a frame short of lame's estimate", "Frame#   116/117   128 kbps   MS   \n", 3.03, "");
-        row("decoded half", "\rFrame#    5~8/116    128 kbps   MS   \n", 1.5, cutOff);
-        row("a damaged frame", "hip: Can't rewind stream by 424 bits!\nFrame#   116/116   128 kbps  \n", 3.03,
-            "Die Eingabe ist beschädigt oder unvollständig.");
-        row("extracted half", "  Duration: 00:00:03.04, start: 0.000000\n[flv @ 0x5] Packet corrupt (stream = 0)\n", 1.46, cutOff);
-        row("extracted whole", "  Duration: 00:00:03.05, st~art: 0.000000\n", 3.05, "");
-        row("an hour, 2 % short", "  Duration: 01:00:00.00, start\n", 3528, "");
-        row("an hour, 3 % short", "  Duration: 01:00:00.00, start\n", 3492,
-            "Die Eingabe ist beschädigt oder unvollständig: 3492,0 s von 3600,0 s umgewandelt.");
-        row("silent", "File x.wav has zero power, ignoring...\n", 0, "Die Datei ist stumm und bleibt, wie sie ist.");
-    }
-    void warnings()
-    {
-        QFETCH(QString, chunks);
-        QFETCH(double, seconds);
-        QFETCH(QString, warning);
-        ToolMessages said({.damage = {"Packet corrupt", "hip: "}, .silence = {"zero power"}});
-        for (const QString &chunk : chunks.split('~'))
-            said.read(chunk);
-        QTemporaryDir dir;
-        if (seconds > 0)
-            write(dir.filePath("out.wav"), wave(QByteArray(qRound(seconds * 44100) * 4, '\0')));
-        const RowEnd end = warningFor(said, seconds > 0 ? dir.filePath("out.wav") : QString());
-        QCOMPARE(reasonFor(end), warning);
-        QCOMPARE(isWarning(end), !warning.isEmpty());
-    }
-
     void progress_data()
     {
         QTest::addColumn<char>("reader");   // '%' lame and normalize-audio, 'f' lame --decode, 't' ffmpeg
@@ -159,7 +120,6 @@ private slots:
                                            << false << false << false;
         QTest::newRow("AIFF") << QByteArray("FORM\0\0\0\x20" "AIFCCOMM", 16) << false << true << false;
         QTest::newRow("MP3 after an ID3 tag") << QByteArray("ID3\3\0\0\0\0\0\2xy\xff\xfb\x90\x64", 16) << false << false << true;
-        QTest::newRow("random bytes") << QByteArray("\x12\x9a\xfe\x00\x44garbage", 12) << false << false << false;
         QTest::newRow("empty") << QByteArray() << false << false << false;
     }
     void audioFiles()
@@ -207,40 +167,67 @@ private slots:
         QCOMPARE(contents(path), originalBack ? original : rewritten);
     }
 
-    // What a tool says besides its progress, read chunk by chunk.
-    void toolMessages_data()
+    // What a tool says besides its progress, read chunk by chunk: its last
+    // lines, the failure its exit code hides, and the warning of a whole
+    // output that holds less than its input promised, by the seconds of the WAV it wrote.
+    void whatTheToolSaid_data()
     {
-        QTest::addColumn<QString>("chunks");  // split at '~'
-        QTest::addColumn<QString>("lines");   // the last lines kept, joined by '|'
-        QTest::addColumn<bool>("failed");     // ": error " admitted
-        QTest::addColumn<bool>("diskFull");
-        QTest::newRow("normalize-audio, error split") << " a.wav   37% done\r~normalize-audio: err~or reading a.wav\n"
-                                                      << "normalize-audio: error reading a.wav" << true << false;
-        QTest::newRow("normalize-audio, disk full") << "Audio File Library: unable to wr~ite data (disk full) [error 6]"
-                                                    << "Audio File Library: unable to write data (disk full) [error 6]"
-                                                    << false << true;
-        QTest::newRow("lame's figures") << "\r   100/116    (86%)|    0:00/    0:00|\n\x1b[K   kbps      %     %\x1b[K\n"
-                                           "    Frame          |  CPU time/estim\n-------\nFrame#  2/116  256 kbps\nError writing out.mp3\n"
-                                        << "Error writing out.mp3" << false << false;
-        QTest::newRow("ffmpeg") << "size=  256kB time=00:00:01.48 bitrate=1411.2kbits/s speed= 296x\rout.wav: No space left on device\n"
-                                << "out.wav: No space left on device" << false << true;
-        QTest::newRow("the last five") << "1 a\n2 b\n3 c~\n4 d\n5 e\n6 f" << "2 b|3 c|4 d|5 e|6 f" << false << false;
-        QTest::newRow("a flood on one line") << QString(100000, 'x') + "~" + QString(100000, 'y') + "\nend"
-                                             << QString(400, 'x') + "|end" << false << false;
-        QTest::newRow("nothing but progress") << " error.wav   37% done: errors.wav\r" << "" << false << false;
+        QTest::addColumn<QString>("chunks");    // split at '~'
+        QTest::addColumn<double>("seconds");    // of the WAV written; 0: no WAV
+        QTest::addColumn<QString>("lines");     // the last lines kept, joined by '|'
+        QTest::addColumn<QString>("admitted");  // "error" (": error "), "disk full", or nothing
+        QTest::addColumn<QString>("warning");
+        const auto row = [](const char *tag, const QString &chunks, double seconds, const QString &lines,
+                            const char *admitted, const char *warning = "") {
+            QTest::newRow(tag) << chunks << seconds << lines << QString(admitted) << QString::fromUtf8(warning);
+        };
+        const char *cutOff = "Die Eingabe ist beschädigt oder unvollständig: 1,5 s von 3,0 s umgewandelt.";
+        row("decoded whole", "\rFrame#   115/116   128 kbps   MS   \rFrame#   116/116   128 kbps   MS   \n", 3.03, "", "");
+        row("decoded a frame short of lame's estimate", "Frame#   116/117   128 kbps   MS   \n", 3.03, "", "");
+        row("decoded half", "\rFrame#    5~8/116    128 kbps   MS   \n", 1.5, "", "", cutOff);
+        row("a damaged frame", "hip: Can't rewind stream by 424 bits!\nFrame#   116/116   128 kbps  \n", 3.03,
+            "hip: Can't rewind stream by 424 bits!", "", "Die Eingabe ist beschädigt oder unvollständig.");
+        row("extracted half", "  Duration: 00:00:03.04, start: 0.000000\n[flv @ 0x5] Packet corrupt (stream = 0)\n", 1.46,
+            "  Duration: 00:00:03.04, start: 0.000000|[flv @ 0x5] Packet corrupt (stream = 0)", "", cutOff);
+        row("extracted whole", "  Duration: 00:00:03.05, st~art: 0.000000\n", 3.05, "  Duration: 00:00:03.05, start: 0.000000", "");
+        row("an hour, 2 % short", "  Duration: 01:00:00.00, start\n", 3528, "  Duration: 01:00:00.00, start", "");
+        row("an hour, 3 % short", "  Duration: 01:00:00.00, start\n", 3492, "  Duration: 01:00:00.00, start", "",
+            "Die Eingabe ist beschädigt oder unvollständig: 3492,0 s von 3600,0 s umgewandelt.");
+        row("silent", "File x.wav has zero power, ignoring...\n", 0, "File x.wav has zero power, ignoring...", "",
+            "Die Datei ist stumm und bleibt, wie sie ist.");
+        row("normalize-audio, error split", " a.wav   37% done\r~normalize-audio: err~or reading a.wav\n", 0,
+            "normalize-audio: error reading a.wav", "error");
+        row("normalize-audio, disk full", "Audio File Library: unable to wr~ite data (disk full) [error 6]", 0,
+            "Audio File Library: unable to write data (disk full) [error 6]", "disk full");
+        row("lame's figures", "\r   100/116    (86%)|    0:00/    0:00|\n\x1b[K   kbps      %     %\x1b[K\n"
+            "    Frame          |  CPU time/estim\n-------\nFrame#  2/116  256 kbps\nError writing out.mp3\n", 0,
+            "Error writing out.mp3", "");
+        row("ffmpeg, disk full", "size=  256kB time=00:00:01.48 bitrate=1411.2kbits/s speed= 296x\rout.wav: No space left on device\n",
+            0, "out.wav: No space left on device", "disk full");
+        row("the last five", "1 a\n2 b\n3 c~\n4 d\n5 e\n6 f", 0, "2 b|3 c|4 d|5 e|6 f", "");
+        row("damage far into a long line", QString(500, 'p') + " Packet cor~rupt\n", 0, QString(400, 'p'), "",
+            "Die Eingabe ist beschädigt oder unvollständig.");
+        row("a flood on one line", QString(100000, 'x') + "~" + QString(100000, 'y') + "\nend", 0, QString(400, 'x') + "|end", "");
+        row("nothing but progress", " error.wav   37% done: errors.wav\r", 0, "", "");
     }
-    void toolMessages()
+    void whatTheToolSaid()
     {
         QFETCH(QString, chunks);
+        QFETCH(double, seconds);
         QFETCH(QString, lines);
-        QFETCH(bool, failed);
-        QFETCH(bool, diskFull);
-        ToolMessages messages({.failure = {": error "}});
+        QFETCH(QString, admitted);
+        QFETCH(QString, warning);
+        ToolMessages said({.failure = {": error "}, .damage = {"Packet corrupt", "hip: "}, .silence = {"zero power"}});
         for (const QString &chunk : chunks.split('~'))
-            messages.read(chunk);
-        QCOMPARE(messages.lastLines().join('|'), lines);
-        QCOMPARE(messages.failureReported(), failed);
-        QCOMPARE(messages.diskFullReported(), diskFull);
+            said.read(chunk);
+        QTemporaryDir dir;
+        if (seconds > 0)
+            write(dir.filePath("out.wav"), wave(QByteArray(qRound(seconds * 44100) * 4, '\0')));
+        QCOMPARE(said.lastLines().join('|'), lines);
+        QCOMPARE(said.failureReported() ? "error" : said.diskFullReported() ? "disk full" : "", admitted);
+        const RowEnd end = warningFor(said, seconds > 0 ? dir.filePath("out.wav") : QString());
+        QCOMPARE(reasonFor(end), warning);
+        QCOMPARE(isWarning(end), !warning.isEmpty());
     }
 
     // Where a batch is, as the progress bar's tooltip says it, after rows
@@ -283,30 +270,14 @@ private slots:
         QCOMPARE(batchPositionText(progress.rowsEnded() + 1, progress.rows(), progress.msLeft(now)), text);
     }
 
-    void outcomeCounts_data()
+    // The counts of a batch's end, as the notification says them, and the
+    // completion box's names of failed files: five, then how many more.
+    void completionTexts()
     {
-        QTest::addColumn<int>("ok");
-        QTest::addColumn<int>("failed");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("both") << 10 << 2 << "10 OK., 2 FAIL!";
-        QTest::newRow("all done") << 3 << 0 << "3 OK.";
-        QTest::newRow("all failed") << 0 << 3 << "3 FAIL!";
-        QTest::newRow("neither") << 0 << 0 << "0 OK.";
-    }
-    void outcomeCounts()
-    {
-        QFETCH(int, ok);
-        QFETCH(int, failed);
-        QFETCH(QString, text);
-        QCOMPARE(::outcomeCounts(ok, failed), text);
-    }
-
-    // The completion box names five failed files, then counts the rest.
-    void someNames()
-    {
-        const QStringList seven{"1", "2", "3", "4", "5", "6", "7"};
-        QCOMPARE(::someNames(seven.first(5)), "1\n2\n3\n4\n5");
-        QCOMPARE(::someNames(seven), "1\n2\n3\n4\n5\nund 2 weitere");
+        QCOMPARE(::outcomeCounts(10, 2), "10 OK., 2 FAIL!");
+        QCOMPARE(::outcomeCounts(0, 3), "3 FAIL!");
+        QCOMPARE(::outcomeCounts(0, 0), "0 OK.");
+        QCOMPARE(::someNames({"1", "2", "3", "4", "5", "6", "7"}), "1\n2\n3\n4\n5\nund 2 weitere");
     }
 };
 

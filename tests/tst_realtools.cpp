@@ -148,10 +148,6 @@ private slots:
         const char *cutOff = "Die Eingabe ist beschädigt oder unvollständig: 1,5 s von 3,0 s umgewandelt.";
         const char *full = "Der Datenträger ist voll.";
         row("a damaged MP3 decoded", Decode, "", 0, {"noise"}, "damaged.mp3", 0, "FAIL!", "lame endete mit dem Fehlercode 255.");
-        row("random bytes encoded", Encode, "", 0, {"noise"}, "random.wav", 0, "FAIL!",
-            "Die Eingabedatei ist keine WAV- oder AIFF-Datei mit Tondaten; lame würde sie als Rauschen kodieren.");
-        row("text normalized", Normalize, "", 0, {"text"}, "text.wav", 0, "FAIL!",
-            "Die WAV-Datei hat keine Tondaten oder gibt ihre Länge nicht an; normalize-audio käme damit nie zu Ende.");
         row("text as a video", Extract, "", 0, {"text"}, "text-clip.flv", 0, "FAIL!", "ffmpeg endete mit dem Fehlercode 1.");
         row("a cut-off MP3 decoded", Decode, "", 0, {"half", "sine=frequency=330:duration=3", "-ac", "2", "-c:a", "libmp3lame"},
             "download.mp3", 0, "OK.", cutOff);

@@ -27,7 +27,6 @@ private slots:
         QTest::newRow("de_DE at scale 2") << QStringList{"LANG=de_DE.UTF-8", "QT_SCALE_FACTOR=2"} << german;
         QTest::newRow("en_GB") << QStringList{"LANG=en_GB.UTF-8"} << english;
         QTest::newRow("fr_FR") << QStringList{"LANG=fr_FR.UTF-8"} << source;
-        QTest::newRow("C") << QStringList{"LANG=C"} << source;
         QTest::newRow("C at scale 2") << QStringList{"LANG=C", "QT_SCALE_FACTOR=2"} << source;
         QTest::newRow("C.UTF-8 in LC_ALL over German") << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"} << source;
         QTest::newRow("nothing set") << QStringList{} << source;

@@ -33,8 +33,9 @@ WHY_B_FAILED = "lame endete mit dem Fehlercode 1.\nlame: b.mp3 is damaged"
 
 def tab_through_every_page(session):
     """Tab goes through each page from top to bottom, the file table right
-    after Open, and each stop is named: even an empty field tells of its
-    focus before anything else. Ctrl+C copies the row met in a table."""
+    after Open, and each stop is named, a tooltip read as its description:
+    even an empty field tells of its focus before anything else. Ctrl+C
+    copies the row met in a table."""
     window = Window(session, {"a.mp3": ""})
     window.wait_until_focused("page tab list", "mp3 -> wav", "the tabs having the focus at start")
     for page in ("mp3 -> wav", "wav -> mp3", "Normalize", "flv -> wav"):
@@ -49,6 +50,8 @@ def tab_through_every_page(session):
             first = next(event for event in session.events[seen:] if event.source == stop)
             assert first.type != "object:text-caret-moved", f"{stop.get_name()} told of its caret before its focus"
             stops.append(window.describe(stop)[:2])
+            if stops[-1][1] == "File-name format of the ID3 tags":  # its tooltip, read as plain text
+                assert window.describe(stop)[2].startswith("N = Track-Nummer\nA = Artist"), window.describe(stop)
             if stops[-1] == ("table cell", "a.mp3"):  # the current row, none selected
                 session.keys("ctrl+c")
                 session.wait_for(lambda: session.clipboard() == "a.mp3\t\t\t\n", "Ctrl+C copying the current row")
