@@ -410,6 +410,7 @@ private slots:
 
         QVERIFY(waitForEnd(page(kind)));
         QCOMPARE(column(page(kind).table, 1), statuses);
+        QVERIFY(page(kind).table->viewport()->updatesEnabled());  // the table is not left unpainted
         // The reason of the first row that is not "OK.", also for a screen reader: the
         // tool's own last words, but no progress. "OK." says nothing more.
         const bool warned = statuses == QStringList{"OK.", "OK.", "OK."} && !reason.isEmpty();
@@ -466,27 +467,6 @@ private slots:
         QVERIFY(!QFileInfo::exists(tool));
         QCOMPARE(filesIn(out(), {".*"}), QStringList());
         QCOMPARE(contents(out("a.mp3")), QByteArray("an earlier result"));
-    }
-
-    // Far down a long list the running row is in view, and the bar says where the batch is.
-    void theRunningRowIsInView()
-    {
-        QList<QPair<QString, QByteArray>> files;
-        for (int n = 1; n <= 40; ++n)
-            files.append({QString("%1.wav").arg(n, 2, 10, QChar('0')), n == 30 ? "sleep 20000\n" : ""});
-        open(Encode, files);
-        startAndWaitForCall(Encode, 30);
-        QTableWidget *table = page(Encode).table;
-        QTRY_COMPARE_WITH_TIMEOUT(table->selectionModel()->selectedRows(), QModelIndexList{table->model()->index(29, 0)},
-                                  patience);
-        QVERIFY(table->viewport()->rect().contains(table->visualItemRect(table->item(29, 0))));
-        QTRY_VERIFY2_WITH_TIMEOUT(page(Encode).progressBar->toolTip().startsWith("Datei 30 von 40 – noch "),
-                                  qPrintable(page(Encode).progressBar->toolTip()), patience);
-
-        QTest::mouseClick(page(Encode).startButton, Qt::LeftButton);
-        QVERIFY(waitForEnd(page(Encode)));
-        QCOMPARE(page(Encode).progressBar->toolTip(), QString());
-        QVERIFY(table->viewport()->updatesEnabled());  // the table is not left unpainted
     }
 
     void neverOverwriteAnInputOrAnEarlierResult_data()
