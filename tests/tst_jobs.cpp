@@ -39,8 +39,6 @@ private slots:
         row("N-A-T", "01--Title.wav", {"--tn", "01", "--ta", "", "--tt", "Title"});
         row("NAT", "01-Artist-Title.wav", {"--tn", "01-Artist-Title", "--ta", "", "--tt", ""});
         row("N-A", "01-Artist-Title.wav", {"--tn", "01", "--ta", "Artist-Title"});
-        row("N--A-T", "a--b-c.wav", {"--tn", "a", "--ta", "b", "--tt", "c"});
-        row("N-A-T", "03-Mötley Crüe-Ärger.wav", {"--tn", "03", "--ta", "Mötley Crüe", "--tt", "Ärger"});
         // A name without the pattern's separators is all title.
         row("N-A-T", "Just a title.wav", {"--tn", "", "--ta", "", "--tt", "Just a title"});
         row("N-A_T", "01-Artist-Title.wav", {"--tn", "", "--ta", "", "--tt", "01-Artist-Title"});
@@ -106,7 +104,6 @@ private slots:
                              << true << true << false;
         QTest::newRow("WAV, odd size, no pad byte") << riff(format + "data" + le32(3) + "abc" + '\0').chopped(1)
                                                     << true << true << false;
-        QTest::newRow("WAV without samples") << riff(format + "data" + le32(0)) << false << false << false;
         QTest::newRow("WAV cut off") << riff(format + "data" + le32(4)) << false << false << false;
         // A full disk: the header claims what lame or normalize-audio meant to write.
         QTest::newRow("WAV short of its samples") << riff(format + "data" + le32(8) + "abcd") << false << true << false;
@@ -119,8 +116,6 @@ private slots:
         QTest::newRow("RF64 without ds64") << "RF64" + le32(0xffffffff) + "WAVE" + format + "data" + le32(0xffffffff) + "ab"
                                            << false << false << false;
         QTest::newRow("AIFF") << QByteArray("FORM\0\0\0\x20" "AIFCCOMM", 16) << false << true << false;
-        QTest::newRow("MP3 after an ID3 tag") << QByteArray("ID3\3\0\0\0\0\0\2xy\xff\xfb\x90\x64", 16) << false << false << true;
-        QTest::newRow("empty") << QByteArray() << false << false << false;
     }
     void audioFiles()
     {
@@ -193,16 +188,12 @@ private slots:
         row("an hour, 2 % short", "  Duration: 01:00:00.00, start\n", 3528, "  Duration: 01:00:00.00, start", "");
         row("an hour, 3 % short", "  Duration: 01:00:00.00, start\n", 3492, "  Duration: 01:00:00.00, start", "",
             "Die Eingabe ist beschädigt oder unvollständig: 3492,0 s von 3600,0 s umgewandelt.");
-        row("silent", "File x.wav has zero power, ignoring...\n", 0, "File x.wav has zero power, ignoring...", "",
-            "Die Datei ist stumm und bleibt, wie sie ist.");
         row("normalize-audio, error split", " a.wav   37% done\r~normalize-audio: err~or reading a.wav\n", 0,
             "normalize-audio: error reading a.wav", "error");
-        row("normalize-audio, disk full", "Audio File Library: unable to wr~ite data (disk full) [error 6]", 0,
-            "Audio File Library: unable to write data (disk full) [error 6]", "disk full");
         row("lame's figures", "\r   100/116    (86%)|    0:00/    0:00|\n\x1b[K   kbps      %     %\x1b[K\n"
             "    Frame          |  CPU time/estim\n-------\nFrame#  2/116  256 kbps\nError writing out.mp3\n", 0,
             "Error writing out.mp3", "");
-        row("ffmpeg, disk full", "size=  256kB time=00:00:01.48 bitrate=1411.2kbits/s speed= 296x\rout.wav: No space left on device\n",
+        row("ffmpeg, disk full", "size=  256kB time=00:00:01.48 bitrate=1411.2kbits/s speed= 296x\rout.wav: No sp~ace left on device\n",
             0, "out.wav: No space left on device", "disk full");
         row("the last five", "1 a\n2 b\n3 c~\n4 d\n5 e\n6 f", 0, "2 b|3 c|4 d|5 e|6 f", "");
         row("damage far into a long line", QString(500, 'p') + " Packet cor~rupt\n", 0, QString(400, 'p'), "",
