@@ -195,29 +195,32 @@ private slots:
 
     // Named on the command line or dropped anywhere, even on a folder field:
     // each file on the page of its suffix, once, from the first one's folder.
+    // A name that is not UTF-8 is never taken for the one Qt shows, which a
+    // file chooser offers too: neither is listed, and the box names the one to rename.
     void namedFromOutside_data()
     {
-        QTest::addColumn<bool>("dropped");       // else named on the command line, with ffmpeg missing
+        QTest::addColumn<QString>("route");      // "drop", "chooser", or "command line", with ffmpeg missing
         QTest::addColumn<QStringList>("named");  // in in/ ("" the folder, "./" relative, "LATIN1"), or web addresses
         QTest::addColumn<bool>("duringBatch");
         QTest::addColumn<QStringList>("listed");  // on flv -> wav, wav -> mp3 and mp3 -> wav
         QTest::addColumn<QStringList>("box");     // what it names as left out
-        QTest::newRow("three kinds") << true << QStringList{"v.flv", "y.wav", "c.mp3"} << false
+        QTest::newRow("three kinds") << "drop" << QStringList{"v.flv", "y.wav", "c.mp3"} << false
                                      << QStringList{"v.flv", "y.wav", "c.mp3"} << QStringList();
-        QTest::newRow("a folder") << true << QStringList{""} << false << QStringList{"v.flv", alike, "x.WAV", "y.wav", "c.mp3"}
+        QTest::newRow("a folder") << "drop" << QStringList{""} << false << QStringList{"v.flv", alike, "x.WAV", "y.wav", "c.mp3"}
                                   << QStringList{notUtf8};
-        QTest::newRow("unknown and remote") << true << QStringList{"t.txt", "https://example.org/a.wav", "y.wav"} << false
+        QTest::newRow("unknown and remote") << "drop" << QStringList{"t.txt", "https://example.org/a.wav", "y.wav"} << false
                                             << QStringList{"y.wav"} << QStringList{"t.txt (keine"};
-        QTest::newRow("remote only") << true << QStringList{"https://example.org/a.wav"} << false << QStringList() << QStringList();
-        QTest::newRow("during a batch") << true << QStringList{"c.mp3"} << true << QStringList{"m.mp3"} << QStringList();
-        QTest::newRow("command line") << false << QStringList{"y.wav", "v.flv", "./c.mp3", "c.mp3", "sub/z.wav", "t.txt",
+        QTest::newRow("remote only") << "drop" << QStringList{"https://example.org/a.wav"} << false << QStringList() << QStringList();
+        QTest::newRow("during a batch") << "drop" << QStringList{"c.mp3"} << true << QStringList{"m.mp3"} << QStringList();
+        QTest::newRow("command line") << "command line" << QStringList{"y.wav", "v.flv", "./c.mp3", "c.mp3", "sub/z.wav", "t.txt",
                                                               "../out/gone.mp3", "LATIN1"} << false << QStringList{"y.wav", "c.mp3"}
                                       << QStringList{"v.flv (Seite abgeschaltet)", "gone.mp3 (nicht gefunden)",
                                                      "z.wav (anderer Ordner", "t.txt (keine flv-", notUtf8};
+        QTest::newRow("chooser") << "chooser" << QStringList{alike, "y.wav"} << false << QStringList{"y.wav"} << QStringList{notUtf8};
     }
     void namedFromOutside()
     {
-        QFETCH(bool, dropped);
+        QFETCH(QString, route);
         QFETCH(QStringList, named);
         QFETCH(bool, duringBatch);
         QFETCH(QStringList, listed);
@@ -231,8 +234,11 @@ private slots:
             startAndWaitForCall(Decode, 1);
         }
         QStringList shown;
-        ModalAnswers answers(noteWindows(&shown));
-        if (!dropped) {
+        const auto pick = pickFiles(in(), named), note = noteWindows(&shown);
+        ModalAnswers answers([&](QWidget *modal) { qobject_cast<QFileDialog *>(modal) ? pick(modal) : note(modal); });
+        if (route == "chooser") {
+            QTest::mouseClick(dialog->wavOpenButton, Qt::LeftButton);
+        } else if (route == "command line") {
             restartWithout({"ffmpeg"});
             QTest::qWait(200);
             QByteArrayList paths;
@@ -253,25 +259,10 @@ private slots:
             QCOMPARE(dragAndDrop(carried) == Qt::CopyAction, !duringBatch && !listed.isEmpty());
         }
         QCOMPARE(column(dialog->flvTableWidget, 0) + column(dialog->wavTableWidget, 0) + column(dialog->mpTableWidget, 0), listed);
-        QCOMPARE(shown.size(), int(!dropped) + int(!box.isEmpty()));  // ffmpeg missing, and the files left out
+        QCOMPARE(shown.size(), int(route == "command line") + int(!box.isEmpty()));  // ffmpeg missing, and the files left out
         for (const QString &leftOut : box)
             QVERIFY2(shown.last().contains(leftOut), qPrintable(leftOut));
         QVERIFY(dialog->wavOpenLineEdit->text().isEmpty() || dialog->wavOpenLineEdit->text() == in());
-    }
-
-    // The chooser shows a name that is not UTF-8 under the text of another
-    // file's name: neither is listed, and the box names the one to rename.
-    void aPickedNameThatIsNotUtf8()
-    {
-        writeNamesShownAlike();
-        write(in("ok.wav"), "");
-        QStringList boxes;
-        const auto pick = pickFiles(in(), {alike, "ok.wav"});
-        const auto note = noteWindows(&boxes);
-        ModalAnswers answers([&](QWidget *modal) { qobject_cast<QFileDialog *>(modal) ? pick(modal) : note(modal); });
-        QTest::mouseClick(dialog->wavOpenButton, Qt::LeftButton);
-        QCOMPARE(column(dialog->wavTableWidget, 0), QStringList{"ok.wav"});
-        QVERIFY(boxes.value(0).contains(in() + notUtf8));
     }
 
     void oneFileBatch_data()
