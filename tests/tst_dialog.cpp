@@ -36,10 +36,8 @@ class DialogTest : public QObject
     const JobPage &page(int kind) const { return DialogProbe::page(*dialog, JobKind(kind)); }
     int enabledTabs() const
     {
-        int enabled = 0;
-        for (int tab = 0; tab < 4; ++tab)
-            enabled += dialog->tabWidget->isTabEnabled(tab);
-        return enabled;
+        const QTabWidget *tabs = dialog->tabWidget;
+        return tabs->isTabEnabled(0) + tabs->isTabEnabled(1) + tabs->isTabEnabled(2) + tabs->isTabEnabled(3);
     }
 
     // Writes each input's script (a WAV's as its samples), opens the files on
@@ -121,8 +119,6 @@ private slots:
         QTest::addColumn<QStringList>("missing");
         QTest::addColumn<int>("enabledTabs");  // 0: the program ends with exit code 2
         QTest::newRow("all installed") << QStringList() << 4;
-        QTest::newRow("ffmpeg missing") << QStringList{"ffmpeg"} << 3;
-        QTest::newRow("normalize-audio missing") << QStringList{"normalize-audio"} << 3;
         QTest::newRow("both missing") << QStringList{"ffmpeg", "normalize-audio"} << 2;
         QTest::newRow("lame missing") << QStringList{"lame"} << 0;
     }

@@ -29,7 +29,6 @@ private slots:
         QTest::newRow("fr_FR") << QStringList{"LANG=fr_FR.UTF-8"} << source;
         QTest::newRow("C at scale 2") << QStringList{"LANG=C", "QT_SCALE_FACTOR=2"} << source;
         QTest::newRow("C.UTF-8 in LC_ALL over German") << QStringList{"LANG=de_DE.UTF-8", "LC_ALL=C.UTF-8"} << source;
-        QTest::newRow("nothing set") << QStringList{} << source;
         QTest::newRow("LANGUAGE before LANG") << QStringList{"LANG=en_GB.UTF-8", "LANGUAGE=de"} << german;
     }
     void oneLanguageAtATime()
