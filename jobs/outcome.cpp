@@ -181,7 +181,9 @@ QStringList withRealName(QStringList lines, const QString &temporaryPath, const 
     const QString temporaryName = QFileInfo(temporaryPath).fileName(), realName = QFileInfo(realPath).fileName();
     // A line cut at its length can end in the first part of the name.
     for (QString &line : lines) {
-        for (qsizetype part = temporaryName.size() - 1; line.size() >= toolLineLength && part >= 2; --part) {
+        if (line.size() < toolLineLength)
+            continue;
+        for (qsizetype part = temporaryName.size() - 1; part >= 2; --part) {
             if (line.endsWith(QStringView(temporaryName).left(part))) {
                 line.replace(line.size() - part, part, realName);
                 break;

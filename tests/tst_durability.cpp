@@ -8,6 +8,9 @@
 #include "audiofiles.h"
 #include "outcome.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QScopeGuard>
 #include <csignal>
 #include <cstdio>
@@ -22,6 +25,20 @@ namespace {
 bool makeSound(const QString &path, const QString &source, const QStringList &options)
 {
     return run("ffmpeg", QStringList{"-v", "error", "-y", "-f", "lavfi", "-i", source} + options + QStringList{path});
+}
+
+// What ffprobe says of a file: "Hz channels seconds kbit/s", and its tags as "track|artist|title".
+QString probe(const QString &path)
+{
+    QString json;
+    run("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
+                    "stream=sample_rate,channels,bit_rate:format=duration:format_tags", "-of", "json", path}, &json);
+    const QJsonObject all = QJsonDocument::fromJson(json.toUtf8()).object();
+    const QJsonObject stream = all["streams"][0].toObject(), format = all["format"].toObject();
+    const QString tags = format["tags"]["track"].toString() + '|' + format["tags"]["artist"].toString() + '|'
+                       + format["tags"]["title"].toString();
+    return QStringLiteral("%1 %2 %3 %4 ").arg(stream["sample_rate"].toString()).arg(stream["channels"].toInt())
+         .arg(qRound(format["duration"].toString().toDouble())).arg(stream["bit_rate"].toString().toInt() / 1000) + tags;
 }
 
 ino_t inodeOf(const QString &path)

@@ -9,9 +9,6 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QFileDialog>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -91,20 +88,6 @@ inline bool run(const QString &program, const QStringList &arguments, QString *o
     if (output)
         *output = QString::fromUtf8(process.readAllStandardOutput().trimmed());
     return succeeded;
-}
-
-// What ffprobe says of a file: "Hz channels seconds kbit/s", and its tags as "track|artist|title".
-inline QString probe(const QString &path)
-{
-    QString json;
-    run("ffprobe", {"-v", "error", "-select_streams", "a:0", "-show_entries",
-                    "stream=sample_rate,channels,bit_rate:format=duration:format_tags", "-of", "json", path}, &json);
-    const QJsonObject all = QJsonDocument::fromJson(json.toUtf8()).object();
-    const QJsonObject stream = all["streams"][0].toObject(), format = all["format"].toObject();
-    const QString tags = format["tags"]["track"].toString() + '|' + format["tags"]["artist"].toString() + '|'
-                       + format["tags"]["title"].toString();
-    return QStringLiteral("%1 %2 %3 %4 ").arg(stream["sample_rate"].toString()).arg(stream["channels"].toInt())
-         .arg(qRound(format["duration"].toString().toDouble())).arg(stream["bit_rate"].toString().toInt() / 1000) + tags;
 }
 
 inline void write(const QString &path, const QByteArray &bytes)
